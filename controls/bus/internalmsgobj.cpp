@@ -5,6 +5,8 @@
 #include <mutex>
 #include <QSet>
 
+#include <algorithm>
+
 #include <atomic>
 
 // A running broadcast. An object destroyed while the walk is under way is added to
@@ -21,27 +23,29 @@ InternalMsgObj::~InternalMsgObj() = default;
 void InternalMsgObj::registerObject(const QString &path, KwObject *object)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    auto it = m_objects.find(path);
-    if (it != m_objects.end()) {
-        if (it.value() == object)
+    const auto inserted = m_objects.emplace(path, object);
+    if (!inserted.second) {
+        KwObject *&holder = inserted.first->second;
+        if (holder == object)
             return;
-        unlinkLocked(path, it.value());
-        it.value() = object;
-    } else {
-        m_objects.insert(path, object);
+        unlinkLocked(path, holder);
+        holder = object;
     }
-    m_pathsOf[object].append(path);
+    m_pathsOf.emplace(object, path);
+    m_orderValid = false;
 }
 
 // Drops `path` from the reverse index of `object` (the registry entry is handled by the caller).
+// Drops `path` from the reverse index of `object` (the registry entry is handled by the caller).
 void InternalMsgObj::unlinkLocked(const QString &path, KwObject *object)
 {
-    auto it = m_pathsOf.find(object);
-    if (it == m_pathsOf.end())
-        return;
-    it.value().removeOne(path);
-    if (it.value().isEmpty())
-        m_pathsOf.erase(it);
+    const auto range = m_pathsOf.equal_range(object);
+    for (auto it = range.first; it != range.second; ++it) {
+        if (it->second == path) {
+            m_pathsOf.erase(it);
+            return;
+        }
+    }
 }
 
 void InternalMsgObj::detach(const QString &path)
@@ -56,8 +60,9 @@ void InternalMsgObj::detachLocked(const QString &path)
 {
     const auto it = m_objects.find(path);
     if (it != m_objects.end()) {
-        unlinkLocked(path, it.value());
+        unlinkLocked(path, it->second);
         m_objects.erase(it);
+        m_orderValid = false;
     }
     for (int i = 0; i < m_history.size();) {
         const KwObject *sender = m_history.at(i).sender;
@@ -73,12 +78,15 @@ void InternalMsgObj::forget(KwObject *object, const QString &path)
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!path.isEmpty())
         detachLocked(path);
-    const QStringList paths = m_pathsOf.take(object);
-    for (const QString &p : paths) {
-        const auto it = m_objects.find(p);
-        if (it != m_objects.end() && it.value() == object)
-            m_objects.erase(it);
+    const auto range = m_pathsOf.equal_range(object);
+    for (auto it = range.first; it != range.second; ++it) {
+        const auto entry = m_objects.find(it->second);
+        if (entry != m_objects.end() && entry->second == object) {
+            m_objects.erase(entry);
+            m_orderValid = false;
+        }
     }
+    m_pathsOf.erase(range.first, range.second);
     const auto orphan = [object, &path](KwObject *&sender, QString &senderPath) {
         if (sender == object) {
             sender = nullptr;
@@ -94,6 +102,22 @@ void InternalMsgObj::forget(KwObject *object, const QString &path)
         walk->destroyed.insert(object);
         walk->anyDestroyed.store(true, std::memory_order_release);
     }
+}
+
+// The registry in ascending path order. Kept aside and rebuilt only after the registry changed;
+// the vector is shared, so a walk's copy costs nothing and stays as it was when taken.
+const QVector<QPair<QString, KwObject *>> &InternalMsgObj::orderedLocked()
+{
+    if (!m_orderValid) {
+        QVector<QPair<QString, KwObject *>> ordered;
+        ordered.reserve(int(m_objects.size()));
+        for (const auto &entry : m_objects)
+            ordered.append(qMakePair(entry.first, entry.second));
+        std::sort(ordered.begin(), ordered.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        m_ordered = ordered;
+        m_orderValid = true;
+    }
+    return m_ordered;
 }
 
 QString InternalMsgObj::pathOf(const Entry &entry)
@@ -121,9 +145,10 @@ void InternalMsgObj::deliver(const QString &from, const QString &text, bool reco
     KwObject *receiver = nullptr;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        receiver = m_objects.value(name, nullptr);
-        if (!receiver)
+        const auto it = m_objects.find(name);
+        if (it == m_objects.end() || !it->second)
             return;
+        receiver = it->second;
         // The history changes under the lock because detach, possibly on another thread,
         // edits it too; the handler itself always runs unlocked.
         if (record)
@@ -164,14 +189,14 @@ void InternalMsgObj::broadcast(KwObject *sender, const QString &text)
     if (!KwObject::parseMsg(text, name, params) || name != from)
         return;
     Walk walk;
-    QMap<QString, KwObject *> snapshot;
+    QVector<QPair<QString, KwObject *>> snapshot;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        snapshot = m_objects;
+        snapshot = orderedLocked();
         m_walks.append(&walk);
     }
-    for (auto it = snapshot.cbegin(); it != snapshot.cend(); ++it) {
-        KwObject *receiver = it.value();
+    for (const auto &entry : qAsConst(snapshot)) {
+        KwObject *receiver = entry.second;
         if (!receiver || receiver == sender)
             continue;
         if (walk.anyDestroyed.load(std::memory_order_acquire)) {
@@ -207,13 +232,14 @@ void InternalMsgObj::setCurrent(KwObject *sender, const QString &text)
 KwObject *InternalMsgObj::find(const QString &path) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_objects.value(path, nullptr);
+    const auto it = m_objects.find(path);
+    return it == m_objects.end() ? nullptr : it->second;
 }
 
 int InternalMsgObj::registeredCount() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_objects.size();
+    return int(m_objects.size());
 }
 
 int InternalMsgObj::historySize() const

@@ -2,15 +2,16 @@
 
 #include "kwcontrols_export.h"
 
-#include <QHash>
 #include <QList>
-#include <QMap>
+#include <QHash>
+#include <QPair>
 #include <mutex>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 #include <map>
+#include <unordered_map>
 
 class Any;
 class KwObject;
@@ -67,9 +68,18 @@ private:
     void pushLocked(KwObject *sender, const QString &text);
     void unlinkLocked(const QString &path, KwObject *object);
     void detachLocked(const QString &path);
+    const QVector<QPair<QString, KwObject *>> &orderedLocked();
 
-    QMap<QString, KwObject *> m_objects;
-    QHash<const KwObject *, QStringList> m_pathsOf; // reverse index: removal by identity
+    // Path to object. Looked up by hash: registration and removal must not grow with the
+    // registry; broadcasts walk the sorted view below.
+    struct PathHash
+    {
+        std::size_t operator()(const QString &path) const noexcept { return qHash(path); }
+    };
+    std::unordered_map<QString, KwObject *, PathHash> m_objects;
+    QVector<QPair<QString, KwObject *>> m_ordered;
+    bool m_orderValid = true;
+    std::unordered_multimap<const KwObject *, QString> m_pathsOf; // reverse index: removal by identity
     mutable std::mutex m_mutex;
     QVector<Entry> m_history;
     KwObject *m_curSender = nullptr;
