@@ -1,0 +1,180 @@
+#include "window/basedialog.h"
+#include "window/framelesshelper.h"
+#include "window/framewidget.h"
+#include "window/popupwindow.h"
+#include "window/titlebar.h"
+
+#include "windowtest.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+class Frame : public FrameWidget
+{
+public:
+    FramelessHelper *helper() { return framelessHelper; }
+    TitleBar *title() { return titleBar; }
+};
+
+QPushButton *button(QWidget *box, const char *name)
+{
+    return box->findChild<QPushButton *>(name);
+}
+}
+
+class TestTitleBar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void kwObjectSideAndStyleSheet();
+    void frameWidgetLayout();
+    void iconButton();
+    void controlFlags_data();
+    void controlFlags();
+    void maximizeAndRestore();
+    void closeOnRelease();
+    void boxWithoutMainWindow();
+};
+
+void TestTitleBar::kwObjectSideAndStyleSheet()
+{
+    BaseWidget widget(nullptr, "page");
+    BaseDialog dialog(nullptr, "dialog");
+    PopupWindow popup(nullptr, "popup");
+    QCOMPARE(widget.qt_metacast("KwObject"), static_cast<void *>(static_cast<KwObject *>(&widget)));
+    QCOMPARE(dialog.qt_metacast("KwObject"), static_cast<void *>(static_cast<KwObject *>(&dialog)));
+    QCOMPARE(popup.qt_metacast("KwObject"), static_cast<void *>(static_cast<KwObject *>(&popup)));
+    QCOMPARE(popup.getPath(), QString("popup"));
+
+    // A plain QWidget subclass ignores a style-sheet background unless it paints PE_Widget.
+    widget.setStyleSheet("background: #123456;");
+    widget.resize(40, 30);
+    QCOMPARE(QColor(widget.grab().toImage().pixel(20, 15)), QColor("#123456"));
+}
+
+void TestTitleBar::frameWidgetLayout()
+{
+    Frame frame;
+    QLabel *label = frame.title()->findChild<QLabel *>("titleName");
+    QVERIFY(label);
+    QCOMPARE(label->text(), QString("untitled"));
+    // The strip takes the bar's height at create(), before the layout settles it.
+    const int heightAtCreate = frame.title()->height();
+    frame.create();
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QCOMPARE(frame.size(), QSize(800, 600));
+    QCOMPARE(frame.title()->geometry().topLeft(), QPoint(0, 0));
+    QCOMPARE(frame.title()->width(), 800);
+    QCOMPARE(frame.layout()->contentsMargins(), QMargins());
+    QCOMPARE(frame.helper()->titleHeight(), unsigned(heightAtCreate));
+    frame.setWindowTitle("行情");
+    QCOMPARE(label->text(), QString("行情"));
+}
+
+void TestTitleBar::iconButton()
+{
+    TitleBar bar;
+    bar.setIconName("logo");
+    bar.createTitleBar();
+    QVERIFY(!bar.findChild<QPushButton *>("logo")->isHidden());
+
+    TitleBar plain;
+    plain.createTitleBar();
+    QPushButton *icon = plain.findChild<QPushButton *>("");
+    QVERIFY(icon && icon->isHidden());
+    plain.setIconName("logo");
+    QCOMPARE(icon->objectName(), QString("logo"));
+    QVERIFY(!icon->isHidden());
+}
+
+void TestTitleBar::controlFlags_data()
+{
+    using B = WindowControlBox;
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("cleared");
+    QTest::addColumn<QVector<bool>>("visible");
+    QTest::newRow("default") << 11 << 0 << QVector<bool>{true, true, true};
+    QTest::newRow("close only") << int(B::ControlClose) << 0 << QVector<bool>{false, false, true};
+    QTest::newRow("0x4 has no button") << 0x4 << 0 << QVector<bool>{false, false, false};
+    QTest::newRow("clear min and max together") << 11 << int(B::ControlMin | B::ControlMax)
+                                                << QVector<bool>{false, false, true};
+}
+
+void TestTitleBar::controlFlags()
+{
+    QFETCH(int, flags);
+    QFETCH(int, cleared);
+    QFETCH(QVector<bool>, visible);
+    QWidget window;
+    TitleBar bar(&window);
+    bar.createTitleBar();
+    bar.setControlFlags(QFlags<WindowControlBox::ControlFlag>(flags));
+    if (cleared)
+        bar.setControlFlag(QFlags<WindowControlBox::ControlFlag>(cleared), false);
+    WindowControlBox *box = bar.windowControlBox();
+    QCOMPARE(box->objectName(), QString("WindowControlBox"));
+    QCOMPARE(!button(box, "minBtn")->isHidden(), visible[0]);
+    QCOMPARE(!button(box, "expandBtn")->isHidden(), visible[1]);
+    QCOMPARE(!button(box, "closeBtn")->isHidden(), visible[2]);
+}
+
+void TestTitleBar::maximizeAndRestore()
+{
+    Frame frame;
+    frame.create();
+    showAt(&frame, QRect(50, 60, 800, 600));
+    WindowControlBox *box = frame.title()->windowControlBox();
+    QPushButton *expand = button(box, "expandBtn");
+    QSignalSpy maximized(box, &WindowControlBox::mainWndMaximized);
+
+    QTest::mouseClick(expand, Qt::LeftButton);
+    QCOMPARE(expand->objectName(), QString("narrowBtn"));
+    QTRY_COMPARE(frame.frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
+    QCOMPARE(maximized.count(), 1);
+
+    QTest::mouseClick(expand, Qt::LeftButton);
+    QCOMPARE(expand->objectName(), QString("expandBtn"));
+    QCOMPARE(maximized.count(), 1);
+    QVERIFY(!frame.isMaximized());
+}
+
+// The close button acts on release, so pressing it and sliding off still closes.
+void TestTitleBar::closeOnRelease()
+{
+    Frame frame;
+    frame.create();
+    showAt(&frame, QRect(50, 60, 800, 600));
+    WindowControlBox *box = frame.title()->windowControlBox();
+    QSignalSpy closed(box, &WindowControlBox::mainWndClose);
+    QPushButton *close = button(box, "closeBtn");
+    QTest::mousePress(close, Qt::LeftButton);
+    sendMouse(close, QEvent::MouseMove, close->mapToGlobal(QPoint(-40, 20)), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(closed.count(), 1);
+    QTRY_VERIFY(!frame.isVisible());
+}
+
+void TestTitleBar::boxWithoutMainWindow()
+{
+    WindowControlBox box(nullptr, nullptr, "");
+    QSignalSpy minimized(&box, &WindowControlBox::mainWndMinimized);
+    QSignalSpy maximized(&box, &WindowControlBox::mainWndMaximized);
+    QSignalSpy closed(&box, &WindowControlBox::mainWndClose);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseClick(button(&box, "minBtn"), Qt::LeftButton);
+    QTest::mouseClick(button(&box, "expandBtn"), Qt::LeftButton);
+    QTest::mouseClick(button(&box, "closeBtn"), Qt::LeftButton);
+    QCOMPARE(minimized.count(), 1);
+    QCOMPARE(maximized.count(), 0);
+    QCOMPARE(closed.count(), 0);
+    QVERIFY(button(&box, "expandBtn"));
+    QVERIFY(box.isVisible());
+}
+
+QTEST_MAIN(TestTitleBar)
+#include "tst_titlebar.moc"
