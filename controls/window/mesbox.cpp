@@ -32,6 +32,8 @@ MsgView::MsgView(QWidget *parent, const QString &text, QMessageBox::StandardButt
     }
 
     iconButton->setFixedSize(100, 100);
+    // A picture, not a control: it must neither take the focus nor become the default button.
+    iconButton->setFocusPolicy(Qt::NoFocus);
     auto *label = new QLabel(text, this);
     label->setObjectName("text");
     label->setWordWrap(true);
@@ -100,7 +102,9 @@ MesBox::MesBox(QWidget *parent, const QString &title, const QString &text,
     createWg();
     getTilte()->setWinTitle(title, Qt::AlignLeft | Qt::AlignVCenter);
 
-    msgView = new MsgView(getCentralWidget(), text, buttons, defaultButton);
+    // Built without parent: a QDialog child would stay a window of its own, while the layout
+    // adopts a parentless widget as a plain child of the body.
+    msgView = new MsgView(nullptr, text, buttons, defaultButton);
     auto *layout = new QVBoxLayout(getCentralWidget());
     layout->setSpacing(0);
     layout->setContentsMargins(0, 0, 0, 0);
