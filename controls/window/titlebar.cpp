@@ -14,6 +14,8 @@ void TitleBar::createTitleBar()
 {
     iconButton = new QPushButton(this);
     iconButton->setObjectName(iconName);
+    // A picture, not a control: in a dialog it must not become the default button.
+    iconButton->setFocusPolicy(Qt::NoFocus);
     iconButton->setVisible(!iconName.isEmpty());
 
     titleLabel = new QLabel("untitled", this);
