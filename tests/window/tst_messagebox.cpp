@@ -1,0 +1,177 @@
+#include "window/mesbox.h"
+#include "window/messagebox.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+// Runs `act` on the modal box once it is up.
+void whenModal(const std::function<void(QWidget *)> &act)
+{
+    QTimer::singleShot(100, [act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        modal->activateWindow();
+        if (QTest::qWaitForWindowActive(modal))
+            act(modal);
+        else
+            modal->close();
+    });
+}
+
+QPushButton *buttonLabelled(QWidget *box, const QString &label)
+{
+    for (QPushButton *b : box->findChildren<QPushButton *>()) {
+        if (b->text() == label)
+            return b;
+    }
+    return nullptr;
+}
+
+// The panel inside the box is the box's only child dialog; its icon area is its only direct
+// push button (the standard buttons live in the button box).
+QPushButton *iconButton(QWidget *box)
+{
+    return box->findChild<QDialog *>()->findChild<QPushButton *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+int question()
+{
+    return MessageBox::showQuestion(nullptr, "提示", "继续吗?", QMessageBox::Yes | QMessageBox::No,
+                                    QMessageBox::No);
+}
+}
+
+class TestMessageBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void questionDefaultsToNo();
+    void returnValues_data();
+    void returnValues();
+    void labels_data();
+    void labels();
+    void iconArea_data();
+    void iconArea();
+    void defaultOutsideButtons();
+};
+
+void TestMessageBox::questionDefaultsToNo()
+{
+    bool checked = false;
+    whenModal([&checked](QWidget *box) {
+        QPushButton *no = buttonLabelled(box, "否");
+        QPushButton *yes = buttonLabelled(box, "是");
+        checked = no && yes && no->isDefault() && box->focusWidget() == no
+            && no->mapTo(box, QPoint()).x() > box->width() / 2;
+        QTest::keyClick(no, Qt::Key_Enter, Qt::KeypadModifier);
+    });
+    QCOMPARE(question(), 0x10000);
+    QVERIFY(checked);
+}
+
+void TestMessageBox::returnValues_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("result");
+    QTest::newRow("是") << "是" << 0x4000;
+    QTest::newRow("否") << "否" << 0x10000;
+    QTest::newRow("title-bar close") << "closeBtn" << 0;
+    QTest::newRow("escape") << "escape" << 0;
+}
+
+void TestMessageBox::returnValues()
+{
+    QFETCH(QString, action);
+    QFETCH(int, result);
+    whenModal([action](QWidget *box) {
+        if (action == "escape") {
+            QTest::keyClick(box->focusWidget(), Qt::Key_Escape);
+        } else if (QPushButton *b = box->findChild<QPushButton *>(action)) {
+            QTest::mouseClick(b, Qt::LeftButton);
+        } else if (QPushButton *b = buttonLabelled(box, action)) {
+            QTest::mouseClick(b, Qt::LeftButton);
+        }
+    });
+    QCOMPARE(question(), result);
+}
+
+void TestMessageBox::labels_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("ok cancel") << int(QMessageBox::Ok | QMessageBox::Cancel) << QStringList{"确认", "取消"};
+    QTest::newRow("retry and reset apart") << int(QMessageBox::Retry | QMessageBox::Reset)
+                                           << QStringList{"重试", "重置"};
+    QTest::newRow("save family") << int(QMessageBox::Save | QMessageBox::SaveAll | QMessageBox::Discard)
+                                 << QStringList{"保存", "保存所有", "丢弃"};
+    QTest::newRow("the rest") << int(QMessageBox::Abort | QMessageBox::Ignore | QMessageBox::Close
+                                     | QMessageBox::Help | QMessageBox::Apply)
+                              << QStringList{"终止", "忽略", "关闭", "帮助", "应用"};
+}
+
+void TestMessageBox::labels()
+{
+    QFETCH(int, buttons);
+    QFETCH(QStringList, texts);
+    MesBox box(nullptr, "t", "s", QMessageBox::StandardButtons(buttons), QMessageBox::NoButton);
+    QStringList shown;
+    for (QAbstractButton *b : box.findChild<QDialogButtonBox *>()->buttons())
+        shown << b->text();
+    shown.sort();
+    texts.sort();
+    QCOMPARE(shown, texts);
+}
+
+void TestMessageBox::iconArea_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("iconName");
+    QTest::newRow("information") << 1 << "info";
+    QTest::newRow("question") << 2 << "question";
+    QTest::newRow("warning") << 3 << "warning";
+    QTest::newRow("error") << 4 << "error";
+    QTest::newRow("about") << 0 << "";
+}
+
+void TestMessageBox::iconArea()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, iconName);
+    using Show = int (*)(QWidget *, const QString &, const QString &, QMessageBox::StandardButtons,
+                         QMessageBox::StandardButton);
+    const Show show[] = {MessageBox::showAbout, MessageBox::showInformation, MessageBox::showQuestion,
+                         MessageBox::showWarning, MessageBox::showError};
+    QString seen = "none";
+    QSize size;
+    whenModal([&](QWidget *box) {
+        auto *icon = iconButton(box);
+        seen = icon->isHidden() ? QString() : icon->objectName();
+        size = icon->size();
+        QTest::mouseClick(buttonLabelled(box, "确认"), Qt::LeftButton);
+    });
+    QCOMPARE(show[kind](nullptr, "t", "s", QMessageBox::Ok, QMessageBox::Ok), int(QMessageBox::Ok));
+    QCOMPARE(seen, iconName);
+    if (!iconName.isEmpty())
+        QCOMPARE(size, QSize(100, 100));
+}
+
+void TestMessageBox::defaultOutsideButtons()
+{
+    MesBox box(nullptr, "t", "s", QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Yes);
+    // Once shown, QDialog's own rule may make a focusable button the default.
+    for (QPushButton *b : box.findChildren<QPushButton *>())
+        QVERIFY(!b->isDefault());
+    QCOMPARE(box.focusWidget(), box.findChild<QDialog *>());
+}
+
+QTEST_MAIN(TestMessageBox)
+#include "tst_messagebox.moc"
