@@ -338,14 +338,16 @@ void TstFrozenTableView::keys()
 // Jumping to the end of a long table must hide exactly the rows before the last page.
 void TstFrozenTableView::jumpToEnd()
 {
-    Page page(true, 20000, 3, 0, 2);
+    constexpr int Rows = 100000;
+    Page page(true, Rows, 3, 0, 2);
     page.show(300, 200);
     QElapsedTimer timer;
     timer.start();
     page.vbar->setValue(page.vbar->maximum());
-    QVERIFY2(timer.elapsed() < 2000, "hiding rows one by one must not cost time quadratic in the rows");
-    QCOMPARE(page.vbar->maximum(), 20000 - 8);
-    QCOMPARE(page.hiddenRows(), range(2, 20000 - 8));
+    // About 15 ms here; hiding row by row with the header recomputing positions takes seconds.
+    QVERIFY2(timer.elapsed() < 1000, "hiding rows one by one must not cost time quadratic in the rows");
+    QCOMPARE(page.vbar->maximum(), Rows - 8);
+    QCOMPARE(page.hiddenRows(), range(2, Rows - 8));
     QCOMPARE(page.view->lastRow(), -1);
     page.vbar->setValue(page.vbar->minimum());
     QCOMPARE(page.hiddenRows(), QList<int>{});
