@@ -122,6 +122,9 @@ private slots:
     void wheel();
     void keys_data();
     void keys();
+    void ownVerticalKeys_data();
+    void ownVerticalKeys();
+    void verticalPolicy();
     void jumpToEnd();
 };
 
@@ -333,6 +336,56 @@ void TstFrozenTableView::keys()
         QCOMPARE(current.last().at(0).toModelIndex().row(), row);
     if (row > 0) // the current row is on screen, not hidden and not below the viewport
         QVERIFY(page.view->rowViewportPosition(row) + RowHeight <= page.view->viewport()->height() || key == Qt::Key_PageDown);
+}
+
+void TstFrozenTableView::ownVerticalKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("startValue");
+    QTest::addColumn<int>("startRow");
+    QTest::addColumn<int>("value");
+
+    // 40 rows of 20 pixels, 10 fit: the table's own bar scrolls by rows, page 10.
+    QTest::newRow("down inside the page") << int(Qt::Key_Down) << 0 << 3 << 0;
+    QTest::newRow("down past the bottom") << int(Qt::Key_Down) << 0 << 9 << 1;
+    QTest::newRow("up past the top") << int(Qt::Key_Up) << 5 << 5 << 4;
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << 0 << 0 << 10;
+    QTest::newRow("page up") << int(Qt::Key_PageUp) << 15 << 15 << 5;
+}
+
+void TstFrozenTableView::ownVerticalKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, startValue);
+    QFETCH(int, startRow);
+    Page page(false, 40, 3, 1);
+    page.view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page.show(300, 200);
+    QScrollBar *own = page.view->verticalScrollBar();
+    QCOMPARE(own->pageStep(), 10);
+    own->setValue(startValue);
+    page.view->setCurrentIndex(page.model.index(startRow, 0));
+
+    QTest::keyClick(page.view, Qt::Key(key));
+
+    QTEST(own->value(), "value");
+    QCOMPARE(page.hiddenRows(), QList<int>{});
+}
+
+// The table's own vertical bar is off for good; the policy reaches the outside bar instead.
+void TstFrozenTableView::verticalPolicy()
+{
+    Page page(true, 30, 4, 0, 1);
+    page.vbar->hide();
+    page.view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page.show(400, 200);
+    QVERIFY(!page.vbar->isVisible());
+    QCOMPARE(page.view->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    page.view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    page.setViewport(400, 180);
+    QVERIFY(page.vbar->isVisible());
+    QVERIFY(!page.view->verticalScrollBar()->isVisible());
 }
 
 // Jumping to the end of a long table must hide exactly the rows before the last page.
