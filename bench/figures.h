@@ -14,6 +14,9 @@ namespace kwbench {
 class MedianCollector : public benchmark::ConsoleReporter
 {
 public:
+    // No colour: the reporter's trailing colour reset would otherwise begin the first FIGURE line.
+    MedianCollector() : ConsoleReporter(OO_None) {}
+
     std::map<std::string, double> medians;
 
     void ReportRuns(const std::vector<Run> &runs) override
