@@ -6,7 +6,6 @@
 
 #include "kwuserdatamgr.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QEventLoop>
@@ -90,9 +89,9 @@ void KwUpdateWindow::slotProgress(int progress, QString context)
     emit signalUpdateUi(2);
 }
 
-void KwUpdateWindow::slotUpdateFailed(QString reason)
+void KwUpdateWindow::slotUpdateFailed(QString)
 {
-    qWarning().noquote() << "update failed:" << reason;
+    // The worker has logged the reason; the user learns the installation is safe.
     m_failed = true;
     removePackage();
     m_uiCtrl->setProgress(-1, FailedTip);
@@ -106,7 +105,7 @@ void KwUpdateWindow::slotUpdateFinished(bool isRun)
         if (!QProcess::startDetached(parts.value(0), QStringList()))
             qWarning().noquote() << "cannot start" << command;
     }
-    QCoreApplication::exit(exitCode());
+    leave();
 }
 
 void KwUpdateWindow::cancelUpdate()
@@ -143,7 +142,7 @@ bool KwUpdateWindow::copyDir(const QString &fromDir, const QString &toDir, bool 
 
 void KwUpdateWindow::leave()
 {
-    QCoreApplication::exit(exitCode());
+    emit signalQuit(exitCode());
 }
 
 void KwUpdateWindow::removePackage()

@@ -31,6 +31,8 @@ public:
 signals:
     void signalUpdateUi(int index);
     void signalStart(QString verfile, QString updateDir);
+    // The run is over; the entry ends the application with `exitCode`.
+    void signalQuit(int exitCode);
 
 public slots:
     void slotProgress(int progress, QString context);

@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
         RunParameters::read(KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp/updateparam.txt"));
 
     auto *window = new KwUpdateWindow;
+    QObject::connect(window, &KwUpdateWindow::signalQuit, &app, [](int exitCode) { QCoreApplication::exit(exitCode); });
     window->show();
     window->beginUpdate(params.verfile, params.updateDir);
     const int result = app.exec();
