@@ -73,6 +73,9 @@ void Updater::startUpdate(QString verfile, QString updateDir)
     qDebug().noquote() << Q_FUNC_INFO << "download pack path:" << info.url;
     bool started = false;
     m_download->downloadUnBlocked(QUrl(info.url, QUrl::TolerantMode), &started, DownloadUpdate::DownloadUpdatePackage);
+    // A cancel that came while the download was being set up found nothing to abort yet.
+    if (isCanceled())
+        m_download->abort();
 }
 
 void Updater::cancel()
