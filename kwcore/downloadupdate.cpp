@@ -176,6 +176,9 @@ void DownloadUpdate::downloadUnBlocked(const QUrl &url, bool *flag, const Downlo
     request.setTransferTimeout(job->timeout);
 
     QNetworkReply *reply = m_nam->get(request);
+    // On a fast link the network thread outruns the disk: bound what waits in memory, so a
+    // package costs the same few megabytes whatever its size.
+    reply->setReadBufferSize(4 * ChunkBytes);
     job->reply = reply;
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] { onReadyRead(reply); });
     connect(reply, &QNetworkReply::finished, this, [this, reply] { onReplyFinished(reply); });

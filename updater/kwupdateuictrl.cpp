@@ -1,0 +1,85 @@
+#include "kwupdateuictrl.h"
+
+#include "ui_kwendupdate.h"
+#include "ui_kwstartupdate.h"
+#include "ui_kwupdateuictrl.h"
+#include "ui_kwupdating.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QStackedWidget>
+
+KwUpdateUiCtrl::KwUpdateUiCtrl(QWidget *parent)
+    : QWidget(parent)
+    , m_uiCtrl(new Ui::KwUpdateUiCtrl)
+    , m_uiStart(new Ui::KwStartUpdate)
+    , m_uiUpdating(new Ui::KwUpdating)
+    , m_uiEnd(new Ui::KwEndUpdate)
+{
+    m_uiCtrl->setupUi(this);
+
+    m_stack = new QStackedWidget(this);
+    m_startFrame = new QFrame;
+    m_midFrame = new QFrame;
+    m_endFrame = new QFrame;
+    m_uiStart->setupUi(m_startFrame);
+    m_uiUpdating->setupUi(m_midFrame);
+    m_uiEnd->setupUi(m_endFrame);
+    m_startFrame->setObjectName(QStringLiteral("UpdateStartFrame"));
+    m_midFrame->setObjectName(QStringLiteral("UpdateMidFrame"));
+    m_endFrame->setObjectName(QStringLiteral("UpdateEndFrame"));
+    m_stack->setObjectName(QStringLiteral("UpdateStackWidget"));
+
+    m_uiCtrl->horizontalLayout->addWidget(m_stack);
+    m_stack->insertWidget(0, m_startFrame);
+    m_stack->insertWidget(1, m_midFrame);
+    m_stack->insertWidget(2, m_endFrame);
+
+    connect(m_uiStart->btn_start_right, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalBtnClickedForEnsure);
+    connect(m_uiStart->btn_start_left, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalBtnClickedForCancle);
+    connect(m_uiUpdating->btn_mid_cancle, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalAbortFinished);
+    connect(m_uiEnd->btn_end_over, &QPushButton::clicked, this,
+            [this] { emit signalBtnClickedForUpdateOver(m_uiEnd->cbox_end_sel->isChecked()); });
+
+    loadStyleSheet();
+}
+
+KwUpdateUiCtrl::~KwUpdateUiCtrl()
+{
+    delete m_uiEnd;
+    delete m_uiUpdating;
+    delete m_uiStart;
+    delete m_uiCtrl;
+}
+
+void KwUpdateUiCtrl::loadStyleSheet()
+{
+    // The resources sit in a static library: make sure the linker keeps them.
+    Q_INIT_RESOURCE(updater);
+    QFile file(QStringLiteral(":/img/style.css"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << file.errorString();
+        return;
+    }
+    setStyleSheet(QString::fromUtf8(file.readAll()));
+}
+
+void KwUpdateUiCtrl::slotUpdatePage(int index)
+{
+    if (index < m_stack->count())
+        m_stack->setCurrentIndex(index);
+}
+
+void KwUpdateUiCtrl::initProgress(int min, int max, int value)
+{
+    m_uiUpdating->pg_mid_progress->setRange(min, max);
+    m_uiUpdating->pg_mid_progress->setValue(value);
+}
+
+void KwUpdateUiCtrl::setProgress(int value, const QString &tips)
+{
+    if (value != -1)
+        m_uiUpdating->pg_mid_progress->setValue(value);
+    if (!tips.isEmpty())
+        m_uiUpdating->lab_mid_update_tips->setText(tips);
+}

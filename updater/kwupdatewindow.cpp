@@ -1,0 +1,184 @@
+#include "kwupdatewindow.h"
+
+#include "kwupdateuictrl.h"
+#include "packageinstaller.h"
+#include "updater.h"
+
+#include "kwuserdatamgr.h"
+
+#include <QCloseEvent>
+#include <QDebug>
+#include <QEventLoop>
+#include <QFile>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString FailedTip = QStringLiteral("更新失败，已保留原有程序");
+
+// Lets the GUI thread handle events for `msec` without spinning the CPU.
+void processEventsFor(int msec)
+{
+    QEventLoop loop;
+    QTimer::singleShot(msec, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+KwUpdateWindow::KwUpdateWindow(QWidget *parent)
+    : QDialog(parent)
+    , KwObject(QString(""))
+    , m_updater(new Updater)
+    , m_thread(new QThread(this))
+    , m_uiCtrl(new KwUpdateUiCtrl(this))
+{
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setObjectName(QStringLiteral("updatewindow"));
+    m_tmpDir = KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp");
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_uiCtrl);
+    setContentsMargins(0, 0, 0, 0);
+
+    m_updater->moveToThread(m_thread);
+
+    connect(m_uiCtrl, &KwUpdateUiCtrl::signalAbortFinished, this, &KwUpdateWindow::cancelUpdate);
+    connect(m_uiCtrl, &KwUpdateUiCtrl::signalBtnClickedForUpdateOver, this, &KwUpdateWindow::slotUpdateFinished);
+    connect(m_updater, &Updater::signalProgress, this, &KwUpdateWindow::slotProgress);
+    connect(this, &KwUpdateWindow::signalUpdateUi, m_uiCtrl, &KwUpdateUiCtrl::slotUpdatePage);
+    connect(this, &KwUpdateWindow::signalStart, m_updater, &Updater::startUpdate);
+    connect(m_updater, &Updater::signalUpdateFailed, this, &KwUpdateWindow::slotUpdateFailed);
+
+    resize(510, 310);
+}
+
+KwUpdateWindow::~KwUpdateWindow()
+{
+    if (m_thread->isRunning()) {
+        m_thread->quit();
+        m_thread->wait();
+    }
+    delete m_updater;
+}
+
+void KwUpdateWindow::beginUpdate(const QString &verfile, const QString &updateDir)
+{
+    m_uiCtrl->initProgress(0, 120, 0);
+    m_updateDir = updateDir;
+    m_verFile = verfile;
+    emit signalUpdateUi(1);
+    m_thread->start(QThread::InheritPriority);
+    emit signalStart(m_verFile, m_updateDir);
+}
+
+void KwUpdateWindow::slotProgress(int progress, QString context)
+{
+    m_uiCtrl->setProgress(progress, context);
+    if (progress != 120)
+        return;
+    m_thread->quit();
+    m_thread->wait();
+    removePackage();
+    emit signalUpdateUi(2);
+}
+
+void KwUpdateWindow::slotUpdateFailed(QString)
+{
+    // The worker has logged the reason; the user learns the installation is safe.
+    m_failed = true;
+    removePackage();
+    m_uiCtrl->setProgress(-1, FailedTip);
+}
+
+void KwUpdateWindow::slotUpdateFinished(bool isRun)
+{
+    const QString command = QStringLiteral("\"") + m_updateDir + QStringLiteral("/kwfnd.exe\"");
+    if (isRun) {
+        const QStringList parts = QProcess::splitCommand(command);
+        if (!QProcess::startDetached(parts.value(0), QStringList()))
+            qWarning().noquote() << "cannot start" << command;
+    }
+    leave();
+}
+
+void KwUpdateWindow::cancelUpdate()
+{
+    if (m_canceling)
+        return;
+    if (m_failed) {
+        leave();
+        return;
+    }
+    m_canceling = true;
+    m_uiCtrl->setProgress(-1, QStringLiteral("正在取消..."));
+    m_updater->cancel();
+    while (!m_updater->isStopped())
+        processEventsFor(100);
+    const int step = m_updater->updateStep();
+    if (step > 0)
+        removePackage();
+    if (step == 2) {
+        // The new installation is final by now: bring back the copy the client left, but
+        // only once that copy is complete beside it.
+        PackageInstaller installer(m_updateDir);
+        if (!installer.restoreFrom(m_tmpDir + QStringLiteral("/kwfn")))
+            qWarning().noquote() << "cannot restore the installation:" << installer.errorString();
+    }
+    m_uiCtrl->setProgress(-1, m_failed ? FailedTip : QStringLiteral("更新已经取消"));
+    leave();
+}
+
+bool KwUpdateWindow::copyDir(const QString &fromDir, const QString &toDir, bool overwrite)
+{
+    return PackageInstaller::copyDir(fromDir, toDir, overwrite);
+}
+
+void KwUpdateWindow::leave()
+{
+    emit signalQuit(exitCode());
+}
+
+void KwUpdateWindow::removePackage()
+{
+    QFile::remove(m_tmpDir + QStringLiteral("/kwfn_update.zip"));
+}
+
+void KwUpdateWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_dragOffset = event->globalPos() - pos();
+    event->accept();
+    m_pressed = true;
+}
+
+void KwUpdateWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_pressed && event->buttons() != Qt::NoButton)
+        move(event->globalPos() - m_dragOffset);
+    event->accept();
+}
+
+void KwUpdateWindow::mouseReleaseEvent(QMouseEvent *)
+{
+    m_pressed = false;
+}
+
+void KwUpdateWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_updater->isStopped()) {
+        QMessageBox::warning(nullptr, QStringLiteral("正在更新"), QStringLiteral("正在更新程序，请取消或者等待结束。"),
+                             QMessageBox::Ok);
+        event->ignore();
+        return;
+    }
+    event->accept();
+    leave();
+}

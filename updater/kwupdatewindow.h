@@ -1,0 +1,63 @@
+#pragma once
+
+#include "bus/kwobject.h"
+
+#include <QDialog>
+#include <QPoint>
+#include <QString>
+
+class KwUpdateUiCtrl;
+class QThread;
+class Updater;
+
+// The updater's only window: a frameless, draggable dialog that owns the worker and its
+// thread, shows the progress, cancels (putting the old installation back when needed) and
+// restarts the client at the end. It refuses to close while the worker runs.
+class KwUpdateWindow : public QDialog, public KwObject
+{
+    Q_OBJECT
+
+public:
+    explicit KwUpdateWindow(QWidget *parent = nullptr);
+    ~KwUpdateWindow() override;
+
+    void beginUpdate(const QString &verfile, const QString &updateDir);
+    static bool copyDir(const QString &fromDir, const QString &toDir, bool overwrite);
+
+    // What the process should return: non-zero once the update has failed.
+    int exitCode() const { return m_failed ? 1 : 0; }
+    Updater *updater() const { return m_updater; }
+
+signals:
+    void signalUpdateUi(int index);
+    void signalStart(QString verfile, QString updateDir);
+    // The run is over; the entry ends the application with `exitCode`.
+    void signalQuit(int exitCode);
+
+public slots:
+    void slotProgress(int progress, QString context);
+    void cancelUpdate();
+    void slotUpdateFinished(bool isRun);
+    void slotUpdateFailed(QString reason);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void leave();
+    void removePackage();
+
+    Updater *m_updater;
+    QThread *m_thread;
+    KwUpdateUiCtrl *m_uiCtrl;
+    QString m_updateDir;
+    QString m_verFile;
+    bool m_pressed = false;
+    QPoint m_dragOffset;
+    QString m_tmpDir;
+    bool m_failed = false;
+    bool m_canceling = false;
+};
