@@ -1,0 +1,118 @@
+#pragma once
+
+#include "kwcontrols_export.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+class QEvent;
+class QMouseEvent;
+class QRubberBand;
+class QWidget;
+class FramelessWidgetState;
+
+// Which edge zones a point lies in. The zones are borderWidth + 1 pixels wide and the right
+// and bottom ones reach one pixel beyond the rectangle, so a pointer resting on the very last
+// pixel of a window (or just off it) still grabs the edge.
+struct KWCONTROLS_EXPORT EdgeHitFlags
+{
+    bool onEdges = false;
+    bool onLeftEdge = false;
+    bool onRightEdge = false;
+    bool onTopEdge = false;
+    bool onBottomEdge = false;
+    bool onTopLeftEdge = false;
+    bool onBottomLeftEdge = false;
+    bool onTopRightEdge = false;
+    bool onBottomRightEdge = false;
+
+    static EdgeHitFlags test(const QPoint &globalPos, const QRect &frame, int borderWidth);
+};
+
+// Flags shared by the helper and every widget it serves; read at event time.
+struct KWCONTROLS_EXPORT FramelessSettings
+{
+    QHash<QWidget *, FramelessWidgetState *> widgets;
+    bool movable = true;
+    bool resizable = true;
+    bool rubberBandOnResize = false;
+    bool rubberBandOnMove = false;
+};
+
+// What the helper remembers about one widget between the press and the release.
+class KWCONTROLS_EXPORT FramelessWidgetState
+{
+public:
+    FramelessWidgetState(FramelessSettings *settings, QWidget *widget);
+    ~FramelessWidgetState();
+    FramelessWidgetState(const FramelessWidgetState &) = delete;
+    FramelessWidgetState &operator=(const FramelessWidgetState &) = delete;
+
+    void handleEvent(QEvent *event);
+    // Creates or deletes the rubber band to match the two rubber-band flags.
+    void updateRubberBand();
+
+    FramelessSettings *settings;
+    QRubberBand *rubberBand = nullptr;
+    QWidget *widget;
+    QPoint dragOffset;
+    double pressRatio = 0;
+    int rightDistance = 0;
+    EdgeHitFlags pressEdges;
+    EdgeHitFlags hoverEdges;
+    bool leftButtonPressed = false;
+    bool cursorChanged = false;
+    bool pressedInTitle = false;
+    int titleHeight = 30;
+    int borderWidth = 5;
+
+private:
+    void mousePress(QMouseEvent *event);
+    void mouseRelease(QMouseEvent *event);
+    void mouseMove(const QPoint &globalPos);
+    void updateCursor(const QPoint &globalPos);
+    void unsetCursor();
+    void moveWidget(const QPoint &globalPos);
+    void resizeWidget(const QPoint &globalPos);
+    bool isMaximizedOrFullScreen() const;
+};
+
+// Moves a frameless top-level window by a strip along its top and resizes it by its edges.
+// It only watches events: the widget's own handlers still see every one of them.
+class KWCONTROLS_EXPORT FramelessHelper : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FramelessHelper(QObject *parent = nullptr);
+    ~FramelessHelper() override;
+
+    void activateOn(QWidget *widget);
+    void removeFrom(QWidget *widget);
+
+    void setWidgetMovable(bool movable);
+    bool widgetMovable();
+    void setWidgetResizable(bool resizable);
+    bool widgetResizable();
+    void setRubberBandOnMove(bool movable);
+    bool rubberBandOnMove();
+    void setRubberBandOnResize(bool resizable);
+    bool rubberBandOnResisze();
+    void setBorderWidth(unsigned int width);
+    unsigned int borderWidth();
+    void setTitleHeight(unsigned int height);
+    unsigned int titleHeight();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void updateRubberBands();
+
+    // Until a setter accepts a value, report what every widget starts with.
+    unsigned int m_borderWidth = 5;
+    unsigned int m_titleHeight = 30;
+    FramelessSettings *m_settings;
+};

@@ -1,0 +1,127 @@
+#include "window/mesbox.h"
+
+#include "window/titlebar.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+MsgView::MsgView(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
+                 QMessageBox::StandardButton defaultButton)
+    : QDialog(parent)
+    , iconButton(new QPushButton(this))
+    , buttonBox(new QDialogButtonBox(QDialogButtonBox::StandardButtons(int(buttons)), this))
+{
+    QPalette palette = this->palette();
+    palette.setBrush(QPalette::Window, QBrush(Qt::white));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    resize(600, 320);
+
+    QPushButton *defaultPush = buttonBox->button(QDialogButtonBox::StandardButton(defaultButton));
+    if (defaultPush) {
+        defaultPush->setDefault(true);
+        defaultPush->setShortcut(QKeySequence(Qt::Key_Enter));
+        // Whoever focuses the view focuses the default button.
+        setFocusProxy(defaultPush);
+        defaultPush->setFocus();
+    }
+
+    iconButton->setFixedSize(100, 100);
+    auto *label = new QLabel(text, this);
+    label->setObjectName("text");
+    label->setWordWrap(true);
+    auto *grid = new QGridLayout;
+    grid->addWidget(iconButton, 0, 0);
+    grid->addWidget(label, 0, 1);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(buttonBox);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttonRow);
+
+    labelButtons();
+    connect(buttonBox, &QDialogButtonBox::clicked, this, &MsgView::onButtonClicked);
+}
+
+void MsgView::labelButtons()
+{
+    static const struct {
+        QDialogButtonBox::StandardButton button;
+        const char *label;
+    } labels[] = {
+        {QDialogButtonBox::Yes, "是"},
+        {QDialogButtonBox::No, "否"},
+        {QDialogButtonBox::Ok, "确认"},
+        {QDialogButtonBox::Cancel, "取消"},
+        {QDialogButtonBox::Save, "保存"},
+        {QDialogButtonBox::SaveAll, "保存所有"},
+        {QDialogButtonBox::Abort, "终止"},
+        {QDialogButtonBox::Retry, "重试"},
+        {QDialogButtonBox::Ignore, "忽略"},
+        {QDialogButtonBox::Close, "关闭"},
+        {QDialogButtonBox::Discard, "丢弃"},
+        {QDialogButtonBox::Help, "帮助"},
+        {QDialogButtonBox::Apply, "应用"},
+        // Not "重试": a box with both Retry and Reset would show two identical buttons.
+        {QDialogButtonBox::Reset, "重置"},
+    };
+    for (const auto &entry : labels) {
+        if (QPushButton *button = buttonBox->button(entry.button))
+            button->setText(QString::fromUtf8(entry.label));
+    }
+}
+
+void MsgView::onButtonClicked(QAbstractButton *button)
+{
+    emit btnClicked(buttonBox->standardButton(button));
+}
+
+void MsgView::keyPressEvent(QKeyEvent *event)
+{
+    // The view is a panel inside the box: Escape must reject the box, not hide the panel.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+MesBox::MesBox(QWidget *parent, const QString &title, const QString &text,
+               QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+    : PopupTwinkleFrameDialog(parent, "")
+{
+    setTitleFlags(WindowControlBox::ControlClose);
+    createWg();
+    getTilte()->setWinTitle(title, Qt::AlignLeft | Qt::AlignVCenter);
+
+    msgView = new MsgView(getCentralWidget(), text, buttons, defaultButton);
+    auto *layout = new QVBoxLayout(getCentralWidget());
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(msgView);
+
+    connect(msgView, &MsgView::btnClicked, this, &MesBox::onButtonClicked);
+    msgView->setFocus(Qt::OtherFocusReason);
+}
+
+void MesBox::setStyle(int style)
+{
+    static const char *const names[] = {"info", "question", "warning", "error"};
+    if (style >= 1 && style <= 4) {
+        msgView->iconButton->setObjectName(names[style - 1]);
+        msgView->iconButton->show();
+    } else {
+        msgView->iconButton->hide();
+    }
+}
+
+void MesBox::onButtonClicked(int nRet)
+{
+    done(nRet);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "window/popuptwinkleframedialog.h"
+
+#include <QDialog>
+#include <QMessageBox>
+
+class QAbstractButton;
+class QDialogButtonBox;
+class QPushButton;
+
+// The white panel of a message box: icon, text and the standard buttons labelled in Chinese.
+class MsgView : public QDialog
+{
+    Q_OBJECT
+
+public:
+    MsgView(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton);
+
+    QPushButton *iconButton;
+    QDialogButtonBox *buttonBox;
+
+signals:
+    void btnClicked(int nRet);
+
+public slots:
+    void onButtonClicked(QAbstractButton *button);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void labelButtons();
+};
+
+// The library's message box: a twinkling popup with a close-only title bar around a MsgView.
+// exec() returns the pressed button's StandardButton value, 0 when closed without one.
+class KWCONTROLS_EXPORT MesBox : public PopupTwinkleFrameDialog
+{
+    Q_OBJECT
+
+public:
+    MesBox(QWidget *parent = 0, const QString &title = tr("Tip"), const QString &text = "",
+           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+           QMessageBox::StandardButton defaultButton = QMessageBox::Ok);
+
+    // 1 information, 2 question, 3 warning, 4 error; anything else hides the icon area.
+    void setStyle(int style);
+
+public slots:
+    void onButtonClicked(int nRet);
+
+private:
+    MsgView *msgView;
+};

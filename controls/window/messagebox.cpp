@@ -1,0 +1,41 @@
+#include "window/messagebox.h"
+
+#include "window/mesbox.h"
+
+int MessageBox::show(int style, QWidget *parent, const QString &title, const QString &text,
+                     QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    MesBox box(parent, title, text, buttons, defaultButton);
+    box.setStyle(style);
+    return box.exec();
+}
+
+int MessageBox::showInformation(QWidget *parent, const QString &title, const QString &text,
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    return show(1, parent, title, text, buttons, defaultButton);
+}
+
+int MessageBox::showQuestion(QWidget *parent, const QString &title, const QString &text,
+                             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    return show(2, parent, title, text, buttons, defaultButton);
+}
+
+int MessageBox::showWarning(QWidget *parent, const QString &title, const QString &text,
+                            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    return show(3, parent, title, text, buttons, defaultButton);
+}
+
+int MessageBox::showError(QWidget *parent, const QString &title, const QString &text,
+                          QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    return show(4, parent, title, text, buttons, defaultButton);
+}
+
+int MessageBox::showAbout(QWidget *parent, const QString &title, const QString &text,
+                          QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    return show(0, parent, title, text, buttons, defaultButton);
+}

@@ -1,0 +1,91 @@
+#include "window/titlebar.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+TitleBar::TitleBar(QWidget *parent, QString name)
+    : BaseWidget(parent, name)
+{
+}
+
+void TitleBar::createTitleBar()
+{
+    iconButton = new QPushButton(this);
+    iconButton->setObjectName(iconName);
+    iconButton->setVisible(!iconName.isEmpty());
+
+    titleLabel = new QLabel("untitled", this);
+    titleLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    titleLabel->setObjectName("titleName");
+
+    controlBox = new WindowControlBox(this, parentWidget(), "windowcontrolbox");
+
+    auto *layout = new QHBoxLayout;
+    layout->setContentsMargins(0, 0, 4, 0);
+    layout->setSpacing(0);
+    layout->addSpacing(10);
+    layout->addWidget(iconButton, 0, Qt::AlignVCenter);
+    layout->addSpacing(8);
+    layout->addWidget(titleLabel);
+    layout->addStretch();
+    layout->addWidget(controlBox, 0, Qt::AlignRight);
+    setLayout(layout);
+}
+
+void TitleBar::setWinTitle(const QString &title, Qt::Alignment alignment)
+{
+    if (!titleLabel)
+        return;
+    titleLabel->setText(title);
+    titleLabel->setAlignment(alignment);
+}
+
+void TitleBar::setIconName(const QString &name)
+{
+    iconName = name;
+    if (!iconButton)
+        return;
+    iconButton->setObjectName(name);
+    iconButton->show();
+}
+
+void TitleBar::setControlFlag(const QFlags<WindowControlBox::ControlFlag> &flag, bool on)
+{
+    if (controlBox)
+        controlBox->setControlFlag(flag, on);
+}
+
+void TitleBar::setControlFlags(const QFlags<WindowControlBox::ControlFlag> &flags)
+{
+    if (controlBox)
+        controlBox->setControlFlags(flags);
+}
+
+WindowControlBox *TitleBar::windowControlBox()
+{
+    return controlBox;
+}
+
+void TitleBar::onMinimized()
+{
+    emit mainWndMinimized();
+}
+
+void TitleBar::onMaximinzed()
+{
+    emit mainWndMaximized();
+}
+
+void TitleBar::onClose()
+{
+    emit mainWndClose();
+}
+
+bool TitleBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::WindowTitleChange && titleLabel && watched->isWidgetType())
+        titleLabel->setText(static_cast<QWidget *>(watched)->windowTitle());
+    return BaseWidget::eventFilter(watched, event);
+}

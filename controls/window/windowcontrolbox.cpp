@@ -1,0 +1,120 @@
+#include "window/windowcontrolbox.h"
+
+#include "ui_windowcontrolbox.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+
+WindowControlBox::WindowControlBox(QWidget *parent, QWidget *mainWnd, QString name)
+    : BaseWidget(parent, name)
+    , mainWnd(mainWnd)
+    , ui(new Ui::WindowControlBox)
+{
+    ui->setupUi(this);
+    ui->minBtn->setObjectName("minBtn");
+    ui->expandBtn->setObjectName("expandBtn");
+    ui->closeBtn->setObjectName("closeBtn");
+    for (QPushButton *button : {ui->minBtn, ui->expandBtn, ui->closeBtn})
+        button->setFocusPolicy(Qt::NoFocus);
+    ui->hBoxLayout->setContentsMargins(0, 0, 0, 0);
+    ui->hBoxLayout->setSpacing(1);
+    ui->hBoxLayout->setAlignment(Qt::AlignCenter);
+
+    connect(ui->minBtn, &QPushButton::clicked, this, &WindowControlBox::OnMinimized);
+    connect(ui->expandBtn, &QPushButton::clicked, this, &WindowControlBox::OnMaximinzed);
+    // On release, and through the virtual, so a press dragged off the button still closes
+    // and subclasses can take over the close.
+    connect(ui->closeBtn, &QPushButton::released, this, [this] { OnClose(); });
+    updateControlFlags();
+}
+
+WindowControlBox::~WindowControlBox()
+{
+    delete ui;
+}
+
+void WindowControlBox::OnClose()
+{
+    if (!mainWnd)
+        return;
+    emit mainWndClose();
+    mainWnd->close();
+}
+
+void WindowControlBox::OnMinimized()
+{
+    if (mainWnd)
+        mainWnd->showMinimized();
+    emit mainWndMinimized();
+}
+
+void WindowControlBox::OnMaximinzed()
+{
+    if (!mainWnd)
+        return;
+    // The button shows the state the window is about to leave.
+    SwitchExpandOrNarrow(maximized);
+    if (maximized) {
+        maximized = false;
+        mainWnd->showNormal();
+        return;
+    }
+    maximized = true;
+    mainWnd->showMaximized();
+    // Fill the available area only, so the task bar stays free.
+    mainWnd->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    emit mainWndMaximized();
+}
+
+void WindowControlBox::SwitchExpandOrNarrow()
+{
+    OnMaximinzed();
+}
+
+void WindowControlBox::onRestoreWindow()
+{
+    if (!mainWnd)
+        return;
+    if (maximized)
+        mainWnd->showMaximized();
+    else
+        mainWnd->showNormal();
+}
+
+void WindowControlBox::updateMaximize(bool maximized)
+{
+    this->maximized = maximized;
+    SwitchExpandOrNarrow(!maximized);
+}
+
+void WindowControlBox::setControlFlag(const QFlags<ControlFlag> &flag, bool on)
+{
+    if (on)
+        controlFlags |= flag;
+    else
+        controlFlags &= ~flag;
+    updateControlFlags();
+}
+
+void WindowControlBox::setControlFlags(const QFlags<ControlFlag> &flags)
+{
+    controlFlags = flags;
+    updateControlFlags();
+}
+
+void WindowControlBox::SwitchExpandOrNarrow(bool expand)
+{
+    QPushButton *button = ui->expandBtn;
+    button->setObjectName(expand ? "expandBtn" : "narrowBtn");
+    // Style-sheet rules keyed on the object name only apply after a fresh polish.
+    button->style()->unpolish(button);
+    button->style()->polish(button);
+}
+
+void WindowControlBox::updateControlFlags()
+{
+    ui->minBtn->setVisible(controlFlags.testFlag(ControlMin));
+    ui->expandBtn->setVisible(controlFlags.testFlag(ControlMax));
+    ui->closeBtn->setVisible(controlFlags.testFlag(ControlClose));
+}
