@@ -65,6 +65,7 @@ void PopWebView::createWg()
     connect(m_webView, &QWebEngineView::titleChanged, titleBar, [titleBar](const QString &text) {
         titleBar->setWinTitle(text, Qt::AlignLeft | Qt::AlignVCenter);
     });
+    connect(m_webView, &QWebEngineView::loadFinished, this, [this](bool ok) { m_pageShown = m_pageShown || ok; });
     connect(m_webView->page()->profile(), &QWebEngineProfile::downloadRequested, this, &PopWebView::onDownloadRequested);
 }
 
@@ -80,11 +81,11 @@ QString PopWebView::downloadFolder()
 
 void PopWebView::onDownloadRequested(QWebEngineDownloadItem *item)
 {
-    // Every view shares the default profile: only a request of this popup's own, still empty
-    // page is ours.
-    if (!m_webView->page()->url().isEmpty())
-        return;
-    if (item->page() && item->page() != m_webView->page())
+    // Every view shares the default profile: only a request of this popup's own page, before
+    // it has shown anything, is ours.
+    // The page's URL is set as soon as a navigation starts, also one that turns into this very
+    // download, so "has shown a page" is whether a load ever finished well.
+    if (m_pageShown || item->page() != m_webView->page())
         return;
     if (item->state() != QWebEngineDownloadItem::DownloadRequested)
         return; // another popup took it already
@@ -169,9 +170,11 @@ void PopWebView::renderPdfData()
 {
     if (!m_pdf || !m_pdf->ready)
         return;
-    // Base64 holds only letters, digits, '+', '/' and '=': safe inside the quotes.
+    // Base64 holds only letters, digits, '+', '/' and '=': safe inside the quotes. The text is
+    // joined rather than put in with QString::arg, which is slow for tens of megabytes.
     m_pdf->data = m_pdf->data.toBase64();
-    m_pdf->bridge->invokeJavaScript(QStringLiteral("qpdf_ShowPdfFileBase64('%1')").arg(QString::fromLatin1(m_pdf->data)));
+    m_pdf->bridge->invokeJavaScript(QStringLiteral("qpdf_ShowPdfFileBase64('") + QLatin1String(m_pdf->data)
+                                    + QStringLiteral("')"));
     m_pdf->data.clear();
 }
 

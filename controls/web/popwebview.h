@@ -64,4 +64,5 @@ private:
     QString m_name;
     PdfState *m_pdf = nullptr;
     QPointer<QWebEngineDownloadItem> m_downloadItem;
+    bool m_pageShown = false;
 };

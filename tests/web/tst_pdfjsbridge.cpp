@@ -57,6 +57,10 @@ void TestPdfJsBridge::showsBase64AndFiles()
     m_view->invokeJavaScript(QString("qpdf_ShowPdfFile(%1)").arg(QString("\"%1\"").arg(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded))));
     QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), 3, 15000);
 
+    // Clearing the search keeps the document.
+    QCOMPARE(m_view->invokeJavaScriptAndWaitForResult("PDFViewerApplication.findController.reset(); 'done'").toString(), QString("done"));
+    QCOMPARE(pagesCount(), 3);
+
     m_view->close();
     QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), 0, 10000);
 }
