@@ -1,0 +1,227 @@
+#include "web/popwebview.h"
+
+#include "web/baseview.h"
+#include "web/internalwebview.h"
+#include "window/titlebar.h"
+
+#include "pdfjsbridge.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <QWebEngineDownloadItem>
+#include <QWebEngineProfile>
+
+namespace {
+
+// The text as a JavaScript string literal (a JSON string is one): quotes, backslashes and line
+// breaks reach the page unchanged and can never end the literal.
+QString scriptLiteral(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+QVBoxLayout *bareColumn(QWidget *owner)
+{
+    auto *layout = new QVBoxLayout(owner);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+} // namespace
+
+PopWebView::PopWebView(InternalWebView *view, QWidget *parent, QString name)
+    : PopupWindow(parent, name)
+    , m_webView(view)
+    , m_name(name)
+{
+    if (m_webView)
+        m_webView->setParent(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+PopWebView::~PopWebView()
+{
+    if (m_downloadItem)
+        m_downloadItem->disconnect(this);
+    dropPdfState();
+    if (BaseView::exists())
+        BaseView::instance().remove(this);
+    qDebug() << "PopWebView::~PopWebView()";
+}
+
+void PopWebView::createWg()
+{
+    PopupWindow::createWg();
+    bareColumn(getCentralWidget())->addWidget(m_webView);
+    TitleBar *titleBar = getTilte();
+    connect(m_webView, &QWebEngineView::titleChanged, titleBar, [titleBar](const QString &text) {
+        titleBar->setWinTitle(text, Qt::AlignLeft | Qt::AlignVCenter);
+    });
+    connect(m_webView, &QWebEngineView::loadFinished, this, [this](bool ok) { m_pageShown = m_pageShown || ok; });
+    connect(m_webView->page()->profile(), &QWebEngineProfile::downloadRequested, this, &PopWebView::onDownloadRequested);
+}
+
+InternalWebView *PopWebView::webView()
+{
+    return m_webView;
+}
+
+QString PopWebView::downloadFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/KwControls/pdf");
+}
+
+void PopWebView::onDownloadRequested(QWebEngineDownloadItem *item)
+{
+    // Every view shares the default profile: only a request of this popup's own page, before
+    // it has shown anything, is ours.
+    // The page's URL is set as soon as a navigation starts, also one that turns into this very
+    // download, so "has shown a page" is whether a load ever finished well.
+    if (m_pageShown || item->page() != m_webView->page())
+        return;
+    if (item->state() != QWebEngineDownloadItem::DownloadRequested)
+        return; // another popup took it already
+    const QString name = QFileInfo(item->url().fileName(QUrl::FullyDecoded)).fileName();
+    const QString fileName = name.isEmpty() ? QStringLiteral("document.pdf") : name;
+    const QString folder = downloadFolder();
+    QDir().mkpath(folder);
+    // An earlier copy of the same document is replaced; nothing else is ever removed.
+    QFile::remove(folder + QLatin1Char('/') + fileName);
+
+    initPDFENV();
+    m_downloadItem = item;
+    item->setDownloadDirectory(folder);
+    item->setDownloadFileName(fileName);
+    item->accept();
+    connect(item, &QWebEngineDownloadItem::finished, this, &PopWebView::onDownloadFinished);
+}
+
+void PopWebView::onDownloadFinished()
+{
+    if (!m_downloadItem || m_downloadItem->state() != QWebEngineDownloadItem::DownloadCompleted)
+        return;
+    const QString path = QDir(m_downloadItem->downloadDirectory()).filePath(m_downloadItem->downloadFileName());
+    if (!QFileInfo::exists(path))
+        return;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    qDebug() << "PopWebView: downloaded" << absolute;
+    loadFile(absolute);
+}
+
+void PopWebView::dropPdfState()
+{
+    if (!m_pdf)
+        return;
+    m_pdf->bridge->disconnect(this);
+    m_pdf->bridge->deleteLater();
+    delete m_pdf;
+    m_pdf = nullptr;
+}
+
+void PopWebView::initPDFENV()
+{
+    qDebug() << "PopWebView::initPDFENV()";
+    if (m_pdf) {
+        if (QLayout *layout = getCentralWidget()->layout())
+            layout->removeWidget(m_pdf->bridge);
+        m_pdf->bridge->hide();
+        dropPdfState();
+        if (m_downloadItem)
+            m_downloadItem->disconnect(this);
+    }
+    m_pdf = new PdfState;
+    m_pdf->bridge = new PdfJsBridge(nullptr);
+    connect(m_pdf->bridge, &QWebEngineView::loadFinished, this, &PopWebView::onLoadFinished);
+    getTilte()->setWinTitle(QStringLiteral("KWFN"), Qt::AlignLeft | Qt::AlignVCenter);
+    m_pdf->bridge->setUrl(QUrl::fromUserInput(QStringLiteral("qrc:/pdfpane/viewer.html")));
+    m_webView->hide();
+    QLayout *layout = getCentralWidget()->layout();
+    if (!layout)
+        layout = bareColumn(getCentralWidget());
+    layout->addWidget(m_pdf->bridge);
+    activateWindow();
+}
+
+bool PopWebView::loadFile(const QString &path)
+{
+    if (!m_pdf)
+        return false;
+    qDebug() << "PopWebView::loadFile(const QString &path) << " << path;
+    if (!QFileInfo::exists(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    m_pdf->path = path;
+    m_pdf->data = file.readAll();
+    renderPdfData();
+    return true;
+}
+
+void PopWebView::renderPdfData()
+{
+    if (!m_pdf || !m_pdf->ready)
+        return;
+    // Base64 holds only letters, digits, '+', '/' and '=': safe inside the quotes. The text is
+    // joined rather than put in with QString::arg, which is slow for tens of megabytes.
+    m_pdf->data = m_pdf->data.toBase64();
+    m_pdf->bridge->invokeJavaScript(QStringLiteral("qpdf_ShowPdfFileBase64('") + QLatin1String(m_pdf->data)
+                                    + QStringLiteral("')"));
+    m_pdf->data.clear();
+}
+
+void PopWebView::renderPdfFile(const QString &file)
+{
+    if (!m_pdf || !m_pdf->ready)
+        return;
+    const QString url = QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded);
+    m_pdf->bridge->invokeJavaScript(QStringLiteral("qpdf_ShowPdfFile(%1)").arg(scriptLiteral(url)));
+    m_pdf->data.clear();
+}
+
+void PopWebView::onLoadFinished(bool status)
+{
+    qDebug() << "PopWebView::onLoadFinished << " << status;
+    if (!m_pdf)
+        return;
+    if (!status) {
+        qCritical() << "Unable to initialize the web view";
+        return;
+    }
+    m_pdf->ready = true;
+    if (!m_pdf->data.isEmpty())
+        renderPdfData();
+    else if (!m_pdf->path.isEmpty())
+        renderPdfFile(m_pdf->path);
+}
+
+void PopWebView::closeDocument()
+{
+    if (m_pdf)
+        m_pdf->bridge->close();
+}
+
+void PopWebView::setFindFieldText(const QString &text)
+{
+    if (!m_pdf)
+        return;
+    m_pdf->bridge->invokeJavaScriptAndWaitForResult(QStringLiteral("PDFViewerApplication.findController.reset()"));
+    m_pdf->bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.findBar.findField.value=%1").arg(scriptLiteral(text)));
+}
+
+void PopWebView::resizeEvent(QResizeEvent *event)
+{
+    PopupWindow::resizeEvent(event);
+    if (m_pdf)
+        m_pdf->bridge->resize(size());
+    else if (m_webView)
+        m_webView->resize(size());
+}
