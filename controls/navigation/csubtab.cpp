@@ -9,12 +9,13 @@
 
 void kwUncheckGroup(QButtonGroup *group)
 {
-    QAbstractButton *checked = group->checkedButton();
-    if (!checked)
+    if (!group->checkedButton())
         return;
+    // A group that is not exclusive may hold several checked buttons; all of them go.
     const bool exclusive = group->exclusive();
     group->setExclusive(false);
-    checked->setChecked(false);
+    for (QAbstractButton *button : group->buttons())
+        button->setChecked(false);
     group->setExclusive(exclusive);
 }
 

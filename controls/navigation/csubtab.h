@@ -11,8 +11,8 @@ class QButtonGroup;
 class QHBoxLayout;
 class QPushButton;
 
-// Leaves the group with no checked button, which an exclusive group alone refuses to do; the
-// group's exclusivity is the same afterwards.
+// Leaves the group with no checked button at all, which an exclusive group alone refuses to
+// do; the group's exclusivity is the same afterwards.
 KWCONTROLS_EXPORT void kwUncheckGroup(QButtonGroup *group);
 
 // A row of checkable push buttons that act as tabs: one exclusive group, buttons addressed by
