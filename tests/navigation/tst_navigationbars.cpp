@@ -70,29 +70,24 @@ void TestNavigationBars::navigatorSignals()
 
 void TestNavigationBars::navigatorBarsByIndex()
 {
-    NavigatorBar navigator(nullptr, "nav");
+    NavigatorBar navigator;
     CSubTab *first = navigator.addCSubTab(CSubTab::Child_Tab, "first");
     QCOMPARE(first->objectName(), QString("first"));
     QCOMPARE(first->getPath(), QString("first"));
     QCOMPARE(first->csubTabType(), CSubTab::Child_Tab);
-    QCOMPARE(first->parentWidget(), &navigator);
-    QCOMPARE(navigator.csubTab(0), first);
-    QVERIFY(!navigator.csubTab(1));
-
-    navigator.addButtonToTab(0, "A");
-    navigator.addButtonToTab(0, "B");
-    navigator.addButtonToTab(1, "lost");
-    navigator.setSubTabButtons(2, {"lost"});
-    QCOMPARE(first->getButton(1)->text(), QString("B"));
-    QCOMPARE(first->getLine(1), nullptr);
-    QCOMPARE(navigator.findChildren<QPushButton *>().size(), 2);
-
     auto *second = new CSubTabThirdBar;
     navigator.addCSubTab(second);
     navigator.addCSubTab(nullptr);
     QCOMPARE(navigator.csubTab(1), second);
-    QVERIFY(!navigator.csubTab(2));
     QCOMPARE(second->parentWidget(), &navigator);
+    QVERIFY(!navigator.csubTab(2));
+
+    navigator.addButtonToTab(0, "A");
+    navigator.addButtonToTab(0, "B");
+    navigator.addButtonToTab(2, "lost");
+    navigator.setSubTabButtons(2, {"lost"});
+    QCOMPARE(first->getButton(1)->text(), QString("B"));
+    QCOMPARE(navigator.findChildren<QPushButton *>().size(), 2);
 }
 
 void TestNavigationBars::sideBarSelection()
@@ -114,18 +109,15 @@ void TestNavigationBars::sideBarSelection()
     QTest::mouseClick(quote, Qt::LeftButton);
     QTest::mouseClick(quote, Qt::LeftButton);
     QTest::mouseClick(loose, Qt::LeftButton);
-    QCOMPARE(clicks.size(), 2);
-    QCOMPARE(clicks.at(1).at(0).toInt(), 1);
-    QCOMPARE(side.getCurrCheckId(), 1);
-    QVERIFY(side.isCheck(1));
-    QVERIFY(!side.isCheck(9));
+    QCOMPARE(clicks, (QList<QList<QVariant>>{{1}, {1}}));
+    QVERIFY(side.isCheck(1) && !side.isCheck(9));
 
+    // Selecting from code is silent, and only grouped ids can be selected.
     loose->setChecked(false);
     side.setCheckId(9);
-    QVERIFY(!loose->isChecked());
     side.setCheckId(2);
-    QVERIFY(news->isChecked());
-    QVERIFY(!quote->isChecked());
+    QVERIFY(!loose->isChecked() && news->isChecked() && !quote->isChecked());
+    QCOMPARE(side.getCurrCheckId(), 2);
     QCOMPARE(clicks.size(), 2);
 
     side.setAllUnCheck();
@@ -133,7 +125,6 @@ void TestNavigationBars::sideBarSelection()
     QTest::mouseClick(quote, Qt::LeftButton);
     QTest::mouseClick(news, Qt::LeftButton);
     QVERIFY(!quote->isChecked());
-    QCOMPARE(clicks.size(), 4);
     QCOMPARE(clicks.last().at(0).toInt(), 2);
 }
 
@@ -143,14 +134,9 @@ void TestNavigationBars::statusCells_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("name"); // empty: no widget there
 
-    QTest::newRow("first row start") << 0 << 0 << "zeroRowCol0";
-    QTest::newRow("first row spans") << 0 << 3 << "zeroRowCol0";
-    QTest::newRow("first row end") << 0 << 4 << "zeroRowCol0";
-    QTest::newRow("second row 0") << 1 << 0 << "FirstRowCol0";
+    QTest::newRow("spanning cell") << 0 << 3 << "zeroRowCol0";
     QTest::newRow("shortcut cell") << 1 << 1 << "shortCut";
-    QTest::newRow("second row 2") << 1 << 2 << "FirstRowCol1";
-    QTest::newRow("second row 3") << 1 << 3 << "FirstRowCol2";
-    QTest::newRow("second row 4") << 1 << 4 << "FirstRowCol3";
+    QTest::newRow("last cell") << 1 << 4 << "FirstRowCol3";
     QTest::newRow("below the grid") << 2 << 0 << "";
     QTest::newRow("right of the grid") << 1 << 5 << "";
     QTest::newRow("negative") << -1 << 0 << "";
@@ -173,14 +159,10 @@ void TestNavigationBars::statusLayout()
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
     QCOMPARE(bar.height(), 41);
-    const auto width = [&](const char *name) { return bar.findChild<QWidget *>(name)->width(); };
-    QCOMPARE(width("zeroRowCol0"), 700);
-    QCOMPARE(width("FirstRowCol0"), 28);
-    QCOMPARE(width("shortCut"), 28);
-    QCOMPARE(width("FirstRowCol2"), 200);
-    QCOMPARE(width("FirstRowCol3"), 90);
-    QCOMPARE(width("FirstRowCol1"), 700 - 28 - 28 - 200 - 90);
-    QCOMPARE(bar.findChild<QWidget *>("FirstRowCol3")->geometry().right(), 699);
+    QStringList widths;
+    for (const char *name : {"zeroRowCol0", "FirstRowCol0", "shortCut", "FirstRowCol1", "FirstRowCol2", "FirstRowCol3"})
+        widths << QString::number(bar.findChild<QWidget *>(name)->width());
+    QCOMPARE(widths, (QStringList{"700", "28", "28", "354", "200", "90"}));
 }
 
 QTEST_MAIN(TestNavigationBars)

@@ -6,7 +6,6 @@
 #include <QLayout>
 #include <QPointer>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStackedWidget>
 #include <QtTest>
 
@@ -23,12 +22,11 @@ public:
 
 struct Pages
 {
-    explicit Pages(BaseStackWidget &stack, int n)
+    Pages(BaseStackWidget &stack, int n)
     {
         for (int i = 0; i < n; ++i) {
-            auto *page = new Page;
-            stack.addWidget(page, page);
-            pages << page;
+            pages << new Page;
+            stack.addWidget(pages.last(), pages.last());
         }
     }
     QStringList calls() const
@@ -51,7 +49,6 @@ private slots:
     void setCurrWidget_data();
     void setCurrWidget();
     void containerPassesCalls();
-    void pageWithoutBusObject();
     void stackOwnership();
     void scrollWidget();
     void thumbnailFrames();
@@ -67,7 +64,6 @@ void TestStackContainers::emptyStack()
     QVERIFY(!stack.currKwObject());
     stack.setCurrWidget(0, true, "600000");
     stack.afterActive();
-    stack.clearCurrWidget();
     stack.addWidget(nullptr, nullptr);
     QCOMPARE(stack.count(), 0);
     QCOMPARE(stack.currWidgetIndex(), -1);
@@ -121,22 +117,15 @@ void TestStackContainers::containerPassesCalls()
     stack.setStockCode("600519");
     stack.setStockCode("600519");
     QCOMPARE(p.calls(), (QStringList{"code 600519,code 600519", "code 600519,code 600519", "code 600519,code 600519"}));
-    QCOMPARE(p.pages[2]->getStockCode(), QString("600519"));
-}
 
-void TestStackContainers::pageWithoutBusObject()
-{
-    BaseStackWidget stack;
-    Pages p(stack, 1);
+    // A page without a bus object is shown but told nothing.
     stack.addWidget(new QLabel("plain"), nullptr);
-    QCOMPARE(stack.count(), 2);
-    stack.setCurrWidget(1, true, "600000");
-    QCOMPARE(stack.currWidgetIndex(), 1);
+    stack.setCurrWidget(3, true, "000002");
+    QCOMPARE(stack.currWidgetIndex(), 3);
     QVERIFY(!stack.currKwObject());
     stack.afterActive();
-    stack.afterDeactive();
     stack.setStockCode("000002");
-    QCOMPARE(p.calls(), QStringList{"code 000002"});
+    QCOMPARE(p.pages[2]->calls.last(), QString("code 000002"));
 }
 
 void TestStackContainers::stackOwnership()
@@ -168,8 +157,8 @@ void TestStackContainers::stackOwnership()
 void TestStackContainers::scrollWidget()
 {
     ScrollWidget scroll;
-    QPointer<QLabel> content = new QLabel("内容");
-    content->setMinimumSize(100, 600);
+    auto *content = new QLabel("内容");
+    content->setMinimumHeight(600);
     scroll.setWidget(content);
     scroll.resize(300, 200);
     scroll.show();
@@ -177,21 +166,15 @@ void TestStackContainers::scrollWidget()
     auto *area = scroll.findChild<QScrollArea *>();
     QCOMPARE(area->geometry(), QRect(0, 0, 300, 200));
     QCOMPARE(content->width(), area->viewport()->width());
-    QVERIFY(area->verticalScrollBar()->maximum() > 0);
-    delete area;
-    QVERIFY(!content);
 }
 
 void TestStackContainers::thumbnailFrames()
 {
-    SuoLueBorderWidget border;
     SuolueWidget thumbnail;
-    QCOMPARE(border.getPath(), QString());
     QCOMPARE(thumbnail.getPath(), QString("suoluewidget"));
-    QCOMPARE(SuolueWidget(nullptr, "s1").getPath(), QString("s1"));
-    QCOMPARE(border.metaObject()->className(), "SuoLueBorderWidget");
+    QCOMPARE(SuoLueBorderWidget().getPath(), QString());
     QCOMPARE(thumbnail.metaObject()->className(), "SuolueWidget");
-    QVERIFY(qobject_cast<SuoLueBorderWidget *>(&thumbnail));
+    QCOMPARE(thumbnail.metaObject()->superClass()->className(), "SuoLueBorderWidget");
 }
 
 QTEST_MAIN(TestStackContainers)
