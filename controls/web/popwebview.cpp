@@ -170,12 +170,17 @@ void PopWebView::renderPdfData()
 {
     if (!m_pdf || !m_pdf->ready)
         return;
-    // Base64 holds only letters, digits, '+', '/' and '=': safe inside the quotes. The text is
-    // joined rather than put in with QString::arg, which is slow for tens of megabytes.
+    // Base64 holds only letters, digits, '+', '/' and '=': safe inside the quotes. The script is
+    // written into one buffer of its final size: for a document of tens of megabytes every
+    // extra copy (QString::arg makes several) costs more than the viewer's own work.
     m_pdf->data = m_pdf->data.toBase64();
-    m_pdf->bridge->invokeJavaScript(QStringLiteral("qpdf_ShowPdfFileBase64('") + QLatin1String(m_pdf->data)
-                                    + QStringLiteral("')"));
+    const QLatin1String head("qpdf_ShowPdfFileBase64('");
+    const QLatin1String tail("')");
+    QString script;
+    script.reserve(head.size() + m_pdf->data.size() + tail.size());
+    script.append(head).append(QLatin1String(m_pdf->data)).append(tail);
     m_pdf->data.clear();
+    m_pdf->bridge->invokeJavaScript(script);
 }
 
 void PopWebView::renderPdfFile(const QString &file)
