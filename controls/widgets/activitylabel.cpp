@@ -1,0 +1,14 @@
+#include "widgets/activitylabel.h"
+
+#include <QMouseEvent>
+
+ActivityLabel::ActivityLabel(QString text, QWidget *parent)
+    : QLabel(text, parent)
+{
+}
+
+void ActivityLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}

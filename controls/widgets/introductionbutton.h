@@ -1,0 +1,24 @@
+#pragma once
+
+#include "window/basewidget.h"
+
+class QLabel;
+
+// A one-line hint strip. showIntroduction() is for the owner to emit, for instance from a
+// link it places beside the hint.
+class KWCONTROLS_EXPORT IntroductionButton : public BaseWidget
+{
+    Q_OBJECT
+
+public:
+    explicit IntroductionButton(const QString &hint, QWidget *parent = 0);
+
+    void setHintString(const QString &text);
+
+signals:
+    void showIntroduction();
+
+private:
+    QString hint;
+    QLabel *hintLabel;
+};

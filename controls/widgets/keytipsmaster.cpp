@@ -1,0 +1,134 @@
+#include "widgets/keytipsmaster.h"
+#include "ui_keytipsmaster.h"
+
+#include "kwcfg.h"
+#include "navigation/kwline.h"
+#include "window/basewidget.h"
+#include "widgets/drawkeycanvas.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QSpacerItem>
+
+#include <algorithm>
+
+namespace {
+// Number shortcuts are typed on the digit keys alone; an empty value counts as one of them.
+bool isDigitsOnly(const QString &value)
+{
+    const QByteArray latin = value.toLatin1();
+    return std::all_of(latin.cbegin(), latin.cend(), [](char c) { return c >= '0' && c <= '9'; });
+}
+}
+
+KeyTipsMaster::KeyTipsMaster(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::KeyTipsMaster)
+{
+    ui->setupUi(this);
+    setFocus(Qt::OtherFocusReason);
+    setAttribute(Qt::WA_MouseTracking);
+    setFocusPolicy(Qt::StrongFocus);
+
+    commonCanvas = new DrawKeyCanvas;
+    numberCanvas = new DrawKeyCanvas;
+
+    auto *frame = new QFrame;
+    auto *columns = new QHBoxLayout(frame);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(0);
+    columns->addLayout(createColumn(commonCanvas));
+    auto *line = new KwLine(Qt::Vertical, this, "");
+    line->setFixedHeight(312);
+    line->setObjectName("style_line1");
+    columns->addWidget(line, 0, Qt::AlignCenter);
+    columns->addLayout(createColumn(numberCanvas));
+    ui->verticalLayout->addWidget(frame);
+
+    commonCanvas->setTitle(QString::fromUtf8("> 常用快捷键"));
+    numberCanvas->setTitle(QString::fromUtf8("> 数字快捷键"));
+    connect(commonCanvas, &DrawKeyCanvas::signalJustScrollValue, this, &KeyTipsMaster::slotJustScrollValue);
+    // The number column is usually the longer one: wheeling over it must scroll as well.
+    connect(numberCanvas, &DrawKeyCanvas::signalJustScrollValue, this, &KeyTipsMaster::slotJustScrollValue);
+
+    loadShortcuts();
+}
+
+KeyTipsMaster::~KeyTipsMaster()
+{
+    delete ui;
+}
+
+DrawKeyCanvas *KeyTipsMaster::getCommonCanvas() const
+{
+    return commonCanvas;
+}
+
+DrawKeyCanvas *KeyTipsMaster::getNumberCanvas() const
+{
+    return numberCanvas;
+}
+
+QVBoxLayout *KeyTipsMaster::createColumn(DrawKeyCanvas *canvas)
+{
+    auto *column = new QVBoxLayout;
+    column->addWidget(canvas);
+    column->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Expanding));
+    return column;
+}
+
+void KeyTipsMaster::loadShortcuts()
+{
+    QList<DrawKeyCanvas::KeyItem> common;
+    QList<DrawKeyCanvas::KeyItem> numbers;
+    QString notice;
+
+    QFile file(Kwcfg::getInstance()->getShortCutCfgPath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "file open failed..." << file.errorString();
+        notice = QString::fromUtf8("无法读取快捷键文件");
+    } else {
+        const QByteArray content = file.readAll();
+        file.close();
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(content, &error);
+        if (error.error != QJsonParseError::NoError) {
+            qDebug() << "shortcut file parse failed..." << error.errorString();
+            notice = QString::fromUtf8("无法读取快捷键文件");
+        }
+        const QJsonArray keys = document.object().value("keys").toArray();
+        for (const QJsonValue &key : keys) {
+            const QJsonObject entry = key.toObject();
+            const DrawKeyCanvas::KeyItem item(entry.value("value").toString(), entry.value("name").toString());
+            (isDigitsOnly(item.first) ? numbers : common).append(item);
+        }
+    }
+
+    commonCanvas->setNotice(notice);
+    commonCanvas->setItems(common);
+    numberCanvas->setItems(numbers);
+}
+
+void KeyTipsMaster::slotJustScrollValue(int value)
+{
+    QScrollBar *bar = ui->scrollArea->verticalScrollBar();
+    bar->setValue(bar->value() + value);
+}
+
+void KeyTipsMaster::keyPressEvent(QKeyEvent *event)
+{
+    // The dialog around must not close on Escape or Enter typed while reading the list.
+    qDebug() << "KeyTipsMaster::keyPressEvent" << event->key();
+    event->accept();
+}
+
+void KeyTipsMaster::paintEvent(QPaintEvent *)
+{
+    kwPaintStyleSheet(this);
+}
