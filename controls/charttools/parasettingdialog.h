@@ -18,7 +18,7 @@ class QSpinBox;
 
 // The line-width picker of the indicator dialog: a button showing a line of its width, whose
 // menu offers widths 1, 2 and 3.
-class PenStyleToolButton : public QToolButton
+class KWCONTROLS_EXPORT PenStyleToolButton : public QToolButton
 {
     Q_OBJECT
 
