@@ -81,6 +81,7 @@ void LineControl::setDefalutLineWidth(const int &width)
 LineTypeControl::LineTypeControl(QWidget *parent)
     : QToolButton(parent)
 {
+    qRegisterMetaType<Qt::PenStyle>("Qt::PenStyle");
     createWg();
 }
 
