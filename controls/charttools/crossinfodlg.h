@@ -1,0 +1,51 @@
+#pragma once
+
+#include "kwcontrols_export.h"
+
+#include <QDialog>
+#include <QVector>
+
+class QLabel;
+class QStackedWidget;
+class QVBoxLayout;
+
+// A column of centred labels; the value labels are addressed by their order of addition.
+class KWCONTROLS_EXPORT VBoxWidget : public QWidget
+{
+public:
+    explicit VBoxWidget(QWidget *parent = nullptr);
+
+    void addLabel(const QString &text);
+    void addLabel();
+    void addValLabel(const QString &text);
+    void addValLabel();
+    // Indexes outside the value labels are ignored.
+    void setValblText(const int &index, const QString &text);
+
+private:
+    QLabel *appendLabel(const QString &text);
+
+    QVBoxLayout *m_layout;
+    QVector<QLabel *> m_valLabels;
+};
+
+// The chart's crosshair information box: two pages of labels, shown below the chart's top.
+class KWCONTROLS_EXPORT CrossInfoDlg : public QDialog
+{
+public:
+    explicit CrossInfoDlg(QWidget *parent = nullptr);
+
+    // Null outside the pages.
+    VBoxWidget *widgetAt(const int &index) const;
+    void setCurrentIndex(const int &index);
+
+protected:
+    // 40 pixels below the anchor's top-left corner; the screen origin without an anchor.
+    void adjustPosition();
+
+private:
+    void createDlg();
+
+    QStackedWidget *m_stack;
+    QWidget *m_anchor;
+};

@@ -1,0 +1,205 @@
+#include "charttools/fontpropertydlg.h"
+
+#include "charttools/colorcontrolwidget.h"
+#include "window/titlebar.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+TypePanel::TypePanel(QWidget *parent)
+    : BaseWidget(parent, "")
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setSpacing(1);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_bold = addToggle("bold");
+    m_tilt = addToggle("tilt");
+    m_underline = addToggle("underline");
+    connect(m_bold, &QPushButton::clicked, this, &TypePanel::boldBtnClicked);
+    connect(m_tilt, &QPushButton::clicked, this, &TypePanel::tiltBtnClicked);
+    connect(m_underline, &QPushButton::clicked, this, &TypePanel::underlineBtnClicked);
+}
+
+QPushButton *TypePanel::addToggle(const QString &name)
+{
+    auto *button = new QPushButton;
+    button->setCheckable(true);
+    button->setObjectName(name);
+    layout()->addWidget(button);
+    return button;
+}
+
+void TypePanel::setBoldChecked(bool checked)
+{
+    m_bold->setChecked(checked);
+}
+
+void TypePanel::setTiltChecked(bool checked)
+{
+    m_tilt->setChecked(checked);
+}
+
+void TypePanel::setUnderlineChecked(bool checked)
+{
+    m_underline->setChecked(checked);
+}
+
+FontPropertyDlg::FontPropertyDlg(QWidget *parent)
+    : PopupTwinkleFrameDialog(parent, "")
+{
+    qRegisterMetaType<FontStyle>("FontStyle");
+    createWg();
+}
+
+void FontPropertyDlg::createWg()
+{
+    setTitleFlags(WindowControlBox::ControlClose);
+    PopupTwinkleFrameDialog::createWg();
+    auto *layout = new QVBoxLayout(getCentralWidget());
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(createBody(getCentralWidget()));
+    getTilte()->setWinTitle("参数设置", Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+namespace {
+QHBoxLayout *rowLayout()
+{
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addSpacing(2);
+    return row;
+}
+}
+
+QWidget *FontPropertyDlg::createBody(QWidget *parent)
+{
+    m_textEdit = new QTextEdit;
+    m_fontBox = new QComboBox;
+    m_fontBox->setObjectName("fontbox");
+    m_sizeBox = new QComboBox;
+    m_sizeBox->setObjectName("sizebox");
+    m_typePanel = new TypePanel;
+    m_colorControl = new ColorControlWidget;
+
+    auto *body = new QWidget(parent);
+    body->setObjectName("body");
+    auto *layout = new QVBoxLayout(body);
+    layout->setSpacing(0);
+    layout->setContentsMargins(18, 18, 18, 0);
+    layout->addWidget(new QLabel("文字属性配置"));
+    layout->addSpacing(10);
+    layout->addWidget(m_textEdit);
+    layout->addSpacing(6);
+
+    QHBoxLayout *first = rowLayout();
+    first->addWidget(new QLabel("字体:"));
+    first->addSpacing(9);
+    first->addWidget(m_fontBox);
+    first->addSpacing(18);
+    first->addWidget(new QLabel("颜色:"));
+    first->addWidget(m_colorControl);
+    layout->addLayout(first);
+    layout->addSpacing(3);
+
+    QHBoxLayout *second = rowLayout();
+    second->addWidget(new QLabel("大小:"));
+    second->addSpacing(12);
+    second->addWidget(m_sizeBox);
+    second->addSpacing(18);
+    second->addWidget(m_typePanel);
+    second->addStretch();
+    layout->addLayout(second);
+    layout->addSpacing(7);
+
+    auto *submit = new QPushButton("确定");
+    submit->setObjectName("submit");
+    auto *cancel = new QPushButton("取消");
+    cancel->setObjectName("cancel");
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addWidget(submit);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    layout->addStretch();
+    connect(submit, &QPushButton::clicked, this, &FontPropertyDlg::onSubmitClicked);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    initCombox();
+    connectEdits();
+    return body;
+}
+
+void FontPropertyDlg::initCombox()
+{
+    m_fontBox->addItems(QFontDatabase().families());
+    m_fontBox->setCurrentText("宋体");
+    for (int size : QFontDatabase::standardSizes())
+        m_sizeBox->addItem(QString::number(size));
+    m_sizeBox->setCurrentText("11");
+}
+
+void FontPropertyDlg::connectEdits()
+{
+    connect(m_textEdit, &QTextEdit::textChanged, this, [this] {
+        m_fontStyle.strText = m_textEdit->toPlainText();
+        qDebug() << m_fontStyle.strText;
+    });
+    connect(m_fontBox, &QComboBox::currentTextChanged, this, [this](const QString &text) {
+        m_fontStyle.strFamily = text;
+    });
+    connect(m_sizeBox, &QComboBox::currentTextChanged, this, [this](const QString &text) {
+        m_fontStyle.pointSize = text.toInt(nullptr, 10);
+    });
+    connect(m_colorControl, &ColorControlWidget::colorName, this, &FontPropertyDlg::onColorChanged);
+    // The flags follow the clicks, not the buttons' checked state.
+    connect(m_typePanel, &TypePanel::boldBtnClicked, this, [this] { m_fontStyle.isBold = !m_fontStyle.isBold; });
+    connect(m_typePanel, &TypePanel::tiltBtnClicked, this, [this] { m_fontStyle.istilt = !m_fontStyle.istilt; });
+    connect(m_typePanel, &TypePanel::underlineBtnClicked, this,
+            [this] { m_fontStyle.isUnderLine = !m_fontStyle.isUnderLine; });
+}
+
+void FontPropertyDlg::init(const FontStyle &style)
+{
+    m_fontStyle = style;
+    m_colorControl->setColor(style.strColor);
+    m_textEdit->setStyleSheet("color:" + style.strColor);
+    m_textEdit->setPlainText(style.strText);
+    m_fontBox->setCurrentText(style.strFamily);
+    m_sizeBox->setCurrentText(QString::number(style.pointSize));
+    m_typePanel->setBoldChecked(style.isBold);
+    m_typePanel->setTiltChecked(style.istilt);
+    m_typePanel->setUnderlineChecked(style.isUnderLine);
+}
+
+FontStyle FontPropertyDlg::fontStyle() const
+{
+    return m_fontStyle;
+}
+
+void FontPropertyDlg::onColorChanged(const QString &strClr)
+{
+    m_fontStyle.strColor = strClr;
+    m_textEdit->setStyleSheet("color:" + strClr);
+}
+
+void FontPropertyDlg::onSubmitClicked()
+{
+    accept();
+    emit styleChanged(m_fontStyle);
+    qDebug() << "m_fontStyle.isBold = " << m_fontStyle.isBold;
+    qDebug() << "m_fontStyle.istilt = " << m_fontStyle.istilt;
+    qDebug() << "m_fontStyle.isUnderLine = " << m_fontStyle.isUnderLine;
+    qDebug() << "m_fontStyle.pointSize = " << m_fontStyle.pointSize;
+    qDebug() << "m_fontStyle.strFamily = " << m_fontStyle.strFamily;
+    qDebug() << "m_fontStyle.strText = " << m_fontStyle.strText;
+    qDebug() << "m_fontStyle.strColor = " << m_fontStyle.strColor;
+}

@@ -1,0 +1,195 @@
+#include "charttools/linesettingdialog.h"
+
+#include "charttools/colorcontrolwidget.h"
+#include "charttools/linecontrol.h"
+#include "window/basewidget.h"
+#include "window/titlebar.h"
+
+#include <QDebug>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString dialogTitle = "参数设置";
+
+void addRow(QVBoxLayout *center, const QString &text, QWidget *control)
+{
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(12);
+    row->addWidget(new QLabel(text));
+    row->addWidget(control);
+    center->addLayout(row);
+    center->setAlignment(row, Qt::AlignCenter);
+}
+
+// The body both dialogs share: heading, the rows of `center`, confirm and cancel. Cancel
+// rejects; the caller connects the returned confirm button.
+QPushButton *createBody(QDialog *dialog, QWidget *parent, const QString &heading, QWidget *center)
+{
+    auto *body = new QWidget;
+    body->setObjectName("body");
+    auto *layout = new QVBoxLayout(body);
+    layout->setSpacing(0);
+    layout->setContentsMargins(18, 18, 18, 0);
+    layout->addWidget(new QLabel(heading));
+    layout->addSpacing(10);
+    layout->addWidget(center);
+    layout->addSpacing(12);
+
+    auto *submit = new QPushButton("确定");
+    submit->setObjectName("submit");
+    auto *cancel = new QPushButton("取消");
+    cancel->setObjectName("cancel");
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addWidget(submit);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    layout->addStretch();
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+
+    auto *outer = new QVBoxLayout(parent);
+    outer->setSpacing(0);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(body);
+    return submit;
+}
+
+QVBoxLayout *centerLayout(QWidget *center, int verticalMargin)
+{
+    center->setObjectName("center");
+    auto *layout = new QVBoxLayout(center);
+    layout->setSpacing(11);
+    layout->setContentsMargins(0, verticalMargin, 0, verticalMargin);
+    return layout;
+}
+}
+
+LineSettingDialog::LineSettingDialog(QWidget *parent)
+    : PopupTwinkleFrameDialog(parent, "")
+{
+    qRegisterMetaType<LineSetting>("LineSetting");
+    createWg();
+}
+
+void LineSettingDialog::createWg()
+{
+    setTitleFlags(WindowControlBox::ControlClose);
+    PopupTwinkleFrameDialog::createWg();
+
+    m_colorControl = new ColorControlWidget;
+    m_styleControl = new LineTypeControl;
+    m_widthControl = new LineControl;
+    auto *center = new QWidget;
+    QVBoxLayout *rows = centerLayout(center, 14);
+    addRow(rows, "线条颜色:", m_colorControl);
+    addRow(rows, "线条种类:", m_styleControl);
+    addRow(rows, "线条粗细:", m_widthControl);
+    QPushButton *submit = createBody(this, getCentralWidget(), "基本线条配置", center);
+
+    connect(submit, &QPushButton::clicked, this, &LineSettingDialog::onBtnClicked);
+    connect(m_colorControl, &ColorControlWidget::colorName, this, &LineSettingDialog::onColorChanged);
+    connect(m_widthControl, &LineControl::setLineWidth, this, &LineSettingDialog::onLineWidthChanged);
+    connect(m_styleControl, &LineTypeControl::setLineStyle, this, &LineSettingDialog::onLineStyleChanged);
+    getTilte()->setWinTitle(dialogTitle, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void LineSettingDialog::initData(const LineSetting &setting)
+{
+    m_setting = setting;
+    m_colorControl->setColor(setting.strColor);
+    m_widthControl->setDefalutLineWidth(setting.nWidth);
+    m_styleControl->setDefaultPenStyle(setting.penStyle);
+}
+
+LineSetting LineSettingDialog::lineSetting() const
+{
+    return m_setting;
+}
+
+void LineSettingDialog::onColorChanged(const QString &strClr)
+{
+    m_setting.strColor = strClr;
+    qDebug() << Q_FUNC_INFO << strClr;
+}
+
+void LineSettingDialog::onLineWidthChanged(const int &nWidth)
+{
+    m_setting.nWidth = nWidth;
+    qDebug() << Q_FUNC_INFO << nWidth;
+}
+
+void LineSettingDialog::onLineStyleChanged(Qt::PenStyle style)
+{
+    m_setting.penStyle = style;
+    qDebug() << Q_FUNC_INFO << style;
+}
+
+void LineSettingDialog::onBtnClicked()
+{
+    accept();
+    emit settingChanged(m_setting);
+    qDebug() << m_setting.strColor;
+    qDebug() << m_setting.nWidth;
+    qDebug() << m_setting.penStyle;
+}
+
+ArrowSettingDialog::ArrowSettingDialog(QWidget *parent)
+    : PopupTwinkleFrameDialog(parent, "")
+{
+    qRegisterMetaType<ArrowSetting>("ArrowSetting");
+    createWg();
+    getTilte()->setWinTitle(dialogTitle, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void ArrowSettingDialog::createWg()
+{
+    setTitleFlags(WindowControlBox::ControlClose);
+    PopupTwinkleFrameDialog::createWg();
+
+    m_colorControl = new ColorControlWidget;
+    m_widthControl = new LineControl;
+    auto *center = new QWidget;
+    QVBoxLayout *rows = centerLayout(center, 32);
+    addRow(rows, "箭头颜色:", m_colorControl);
+    addRow(rows, "箭头粗细:", m_widthControl);
+    QPushButton *submit = createBody(this, getCentralWidget(), "指示箭头配置", center);
+
+    connect(submit, &QPushButton::clicked, this, &ArrowSettingDialog::onBtnClicked);
+    connect(m_colorControl, &ColorControlWidget::colorName, this, &ArrowSettingDialog::onColorChanged);
+    connect(m_widthControl, &LineControl::setLineWidth, this, &ArrowSettingDialog::onLineWidthChanged);
+}
+
+void ArrowSettingDialog::initData(const ArrowSetting &setting)
+{
+    m_setting = setting;
+    m_colorControl->setColor(setting.strColor);
+    m_widthControl->setDefalutLineWidth(setting.nWidth);
+}
+
+ArrowSetting ArrowSettingDialog::arrowSetting() const
+{
+    return m_setting;
+}
+
+void ArrowSettingDialog::onColorChanged(const QString &strClr)
+{
+    m_setting.strColor = strClr;
+    qDebug() << Q_FUNC_INFO << strClr;
+}
+
+void ArrowSettingDialog::onLineWidthChanged(const int &nWidth)
+{
+    m_setting.nWidth = nWidth;
+    qDebug() << Q_FUNC_INFO << nWidth;
+}
+
+void ArrowSettingDialog::onBtnClicked()
+{
+    accept();
+    emit settingChanged(m_setting);
+}

@@ -1,0 +1,149 @@
+#include "charttools/colorcontrolwidget.h"
+#include "charttools/customcolordlg.h"
+#include "window/windowcontrolbox.h"
+
+#include "charttest.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace {
+const QStringList table = {
+    "#010101", "#003366", "#000080", "#333399", "#0000ff", "#3366ff", "#666699", "#cc99ff",
+    "#333333", "#9999ff", "#33cccc", "#00ccff", "#99ccff", "#ccffff", "#ff00ff", "#ff99cc",
+    "#808080", "#339966", "#00ffff", "#ccffcc", "#ffffff", "#ffff99", "#ffcc99", "#800080",
+    "#969696", "#003300", "#00ff00", "#ffff00", "#ffcc00", "#ff9900", "#ff0000", "#993366",
+    "#c0c0c0", "#008000", "#99CC00", "#808000", "#333300", "#ff6600", "#993300", "#800000",
+};
+
+QAbstractButton *swatch(CustomColorDlg &dialog, int id)
+{
+    return dialog.findChild<QButtonGroup *>()->button(id);
+}
+}
+
+class TestCustomColorDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void paletteGrid();
+    void confirmReportsLowerCaseName_data();
+    void confirmReportsLowerCaseName();
+    void closingWithoutConfirmSignalsNothing_data();
+    void closingWithoutConfirmSignalsNothing();
+    void controlPopsPaletteBesideItself();
+    void controlSetColorIsSilent();
+};
+
+void TestCustomColorDlg::paletteGrid()
+{
+    CustomColorDlg dialog;
+    auto *grid = dialog.findChild<QGridLayout *>();
+    QVERIFY(grid);
+    QCOMPARE(dialog.findChild<QButtonGroup *>()->buttons().size(), 40);
+    for (int i = 0; i < 40; ++i) {
+        QAbstractButton *button = swatch(dialog, i);
+        QCOMPARE(button->styleSheet(), "background:" + table[i]);
+        QVERIFY(button->isCheckable());
+        int row, column, rowSpan, columnSpan;
+        grid->getItemPosition(grid->indexOf(button), &row, &column, &rowSpan, &columnSpan);
+        QCOMPARE(row, i / 8);
+        QCOMPARE(column, i % 8);
+    }
+}
+
+void TestCustomColorDlg::confirmReportsLowerCaseName_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first is not pure black") << 0 << "#010101";
+    QTest::newRow("upper-case entry") << 34 << "#99cc00";
+    QTest::newRow("last") << 39 << "#800000";
+}
+
+void TestCustomColorDlg::confirmReportsLowerCaseName()
+{
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    CustomColorDlg dialog;
+    QSignalSpy spy(&dialog, &CustomColorDlg::colorName);
+    dialog.show();
+    swatch(dialog, id)->click();
+    dialog.findChild<QPushButton *>("submit")->click();
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), name);
+    QCOMPARE(dialog.color(), QColor(name));
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestCustomColorDlg::closingWithoutConfirmSignalsNothing_data()
+{
+    QTest::addColumn<int>("checked");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("confirm, nothing checked") << -1 << "submit";
+    QTest::newRow("cancel") << 5 << "cancel";
+    QTest::newRow("close box") << 5 << "closeBtn";
+}
+
+void TestCustomColorDlg::closingWithoutConfirmSignalsNothing()
+{
+    QFETCH(int, checked);
+    QFETCH(QString, button);
+    CustomColorDlg dialog;
+    QSignalSpy spy(&dialog, &CustomColorDlg::colorName);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    if (checked >= 0)
+        swatch(dialog, checked)->click();
+    auto *pushButton = dialog.findChild<QPushButton *>(button);
+    QVERIFY(pushButton);
+    // The close box acts on release, so a press dragged off it still closes.
+    QTest::mouseClick(pushButton, Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(!dialog.color().isValid());
+}
+
+void TestCustomColorDlg::controlPopsPaletteBesideItself()
+{
+    QWidget window;
+    auto *control = new ColorControlWidget(&window);
+    window.move(200, 150);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy spy(control, &ColorControlWidget::colorName);
+
+    auto *more = control->findChild<QToolButton *>();
+    more->click();
+    CustomColorDlg *dialog = visiblePalette();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->pos(), more->mapToGlobal(QPoint(more->rect().right() + 2, 0)));
+    swatch(*dialog, 34)->click();
+    dialog->findChild<QPushButton *>("submit")->click();
+
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QString("#99cc00"));
+    QCOMPARE(control->findChild<QLabel *>()->styleSheet(), QString("background:#99cc00"));
+
+    // The palette is only hidden between uses: it comes back with the same swatch checked.
+    more->click();
+    QCOMPARE(visiblePalette(), dialog);
+    QCOMPARE(dialog->findChild<QButtonGroup *>()->checkedId(), 34);
+    dialog->findChild<QPushButton *>("cancel")->click();
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(control->findChild<QLabel *>()->styleSheet(), QString("background:#99cc00"));
+}
+
+void TestCustomColorDlg::controlSetColorIsSilent()
+{
+    ColorControlWidget control;
+    QSignalSpy spy(&control, &ColorControlWidget::colorName);
+    QCOMPARE(control.findChild<QLabel *>()->styleSheet(), QString("background:white"));
+    control.setColor("#123456");
+    QCOMPARE(control.findChild<QLabel *>()->styleSheet(), QString("background:#123456"));
+    QCOMPARE(spy.count(), 0);
+}
+
+QTEST_MAIN(TestCustomColorDlg)
+#include "tst_customcolordlg.moc"

@@ -1,0 +1,205 @@
+#include "charttools/linecontrol.h"
+#include "charttools/linesettingdialog.h"
+
+#include "charttest.h"
+
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+QStringList messages;
+
+void collect(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    messages.append(text);
+}
+
+QToolButton *entry(QToolButton *control, int value)
+{
+    return control->menu()->findChild<QToolButton *>(QString("menubtn%1").arg(value));
+}
+
+QImage faceOf(QToolButton *button)
+{
+    return iconImage(button->icon(), QSize(80, 12));
+}
+}
+
+class TestLineSettingDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pickerSamples_data();
+    void pickerSamples();
+    void pickerReportsValue();
+    void defaultOutsideRangeKeepsIcon_data();
+    void defaultOutsideRangeKeepsIcon();
+    void lineConfirmWithoutInit();
+    void linePicksThenConfirmOrCancel_data();
+    void linePicksThenConfirmOrCancel();
+    void lineInitDataIsSilent();
+    void arrowConfirmAndCancel();
+};
+
+void TestLineSettingDialog::pickerSamples_data()
+{
+    QTest::addColumn<bool>("widths");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QPoint>("drawn");
+    QTest::addColumn<QPoint>("blank");
+    QTest::newRow("width 1 stays on row 5") << true << 1 << QPoint(30, 5) << QPoint(30, 7);
+    QTest::newRow("width 4 reaches row 3") << true << 4 << QPoint(30, 3) << QPoint(30, 9);
+    QTest::newRow("line ends at 63") << true << 2 << QPoint(62, 5) << QPoint(70, 5);
+    QTest::newRow("solid style starts at 5") << false << 1 << QPoint(5, 5) << QPoint(2, 5);
+}
+
+void TestLineSettingDialog::pickerSamples()
+{
+    QFETCH(bool, widths);
+    QFETCH(int, value);
+    QFETCH(QPoint, drawn);
+    QFETCH(QPoint, blank);
+    LineControl widthControl;
+    LineTypeControl styleControl;
+    QToolButton *control = widths ? static_cast<QToolButton *>(&widthControl) : &styleControl;
+    const QImage image = faceOf(entry(control, value));
+    QCOMPARE(pixelAt(image, drawn.x(), drawn.y()), QColor(Qt::white));
+    QCOMPARE(pixelAt(image, blank.x(), blank.y()).alpha(), 0);
+}
+
+void TestLineSettingDialog::pickerReportsValue()
+{
+    LineControl widthControl;
+    QSignalSpy widthSpy(&widthControl, &LineControl::setLineWidth);
+    entry(&widthControl, 3)->click();
+    QCOMPARE(widthSpy.count(), 1);
+    QCOMPARE(widthSpy.at(0).at(0).toInt(), 3);
+    QCOMPARE(faceOf(&widthControl), faceOf(entry(&widthControl, 3)));
+    QVERIFY(!entry(&widthControl, 5));
+
+    LineTypeControl styleControl;
+    QSignalSpy styleSpy(&styleControl, &LineTypeControl::setLineStyle);
+    entry(&styleControl, 5)->click();
+    QCOMPARE(styleSpy.count(), 1);
+    QCOMPARE(styleSpy.at(0).at(0).value<Qt::PenStyle>(), Qt::DashDotDotLine);
+    QCOMPARE(faceOf(&styleControl), faceOf(entry(&styleControl, 5)));
+    // A dotted sample has gaps a solid one lacks.
+    QVERIFY(faceOf(entry(&styleControl, 3)) != faceOf(entry(&styleControl, 1)));
+}
+
+void TestLineSettingDialog::defaultOutsideRangeKeepsIcon_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::newRow("zero") << 0;
+    QTest::newRow("one past the end") << 5;
+    QTest::newRow("negative") << -1;
+}
+
+void TestLineSettingDialog::defaultOutsideRangeKeepsIcon()
+{
+    QFETCH(int, value);
+    LineControl widthControl;
+    widthControl.setDefalutLineWidth(2);
+    const QImage before = faceOf(&widthControl);
+    QCOMPARE(before, faceOf(entry(&widthControl, 2)));
+    widthControl.setDefalutLineWidth(value);
+    QCOMPARE(faceOf(&widthControl), before);
+
+    LineTypeControl styleControl;
+    styleControl.setDefaultPenStyle(Qt::DotLine);
+    styleControl.setDefaultPenStyle(Qt::PenStyle(value == 5 ? 6 : value));
+    QCOMPARE(faceOf(&styleControl), faceOf(entry(&styleControl, 3)));
+}
+
+void TestLineSettingDialog::lineConfirmWithoutInit()
+{
+    LineSettingDialog dialog;
+    QSignalSpy spy(&dialog, &LineSettingDialog::settingChanged);
+    dialog.show();
+    dialog.findChild<QPushButton *>("submit")->click();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(spy.count(), 1);
+    const auto setting = spy.at(0).at(0).value<LineSetting>();
+    QCOMPARE(setting.strColor, QString());
+    QCOMPARE(setting.nWidth, 1);
+    QCOMPARE(setting.penStyle, Qt::NoPen);
+}
+
+void TestLineSettingDialog::linePicksThenConfirmOrCancel_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("emitted");
+    QTest::newRow("confirm") << "submit" << 1;
+    QTest::newRow("cancel") << "cancel" << 0;
+}
+
+void TestLineSettingDialog::linePicksThenConfirmOrCancel()
+{
+    QFETCH(QString, button);
+    QFETCH(int, emitted);
+    LineSettingDialog dialog;
+    QSignalSpy spy(&dialog, &LineSettingDialog::settingChanged);
+    dialog.show();
+    pickSwatch(dialog.findChild<ColorControlWidget *>(), 6);
+    entry(dialog.findChild<LineControl *>(), 4)->click();
+    entry(dialog.findChild<LineTypeControl *>(), 2)->click();
+    dialog.findChild<QPushButton *>(button)->click();
+
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(spy.count(), emitted);
+    // Cancel keeps the picks in the dialog; it only does not publish them.
+    const LineSetting setting = dialog.lineSetting();
+    QCOMPARE(setting.strColor, QString("#666699"));
+    QCOMPARE(setting.nWidth, 4);
+    QCOMPARE(setting.penStyle, Qt::DashLine);
+    if (emitted)
+        QCOMPARE(spy.at(0).at(0).value<LineSetting>().penStyle, Qt::DashLine);
+}
+
+void TestLineSettingDialog::lineInitDataIsSilent()
+{
+    LineSettingDialog dialog;
+    QSignalSpy spy(&dialog, &LineSettingDialog::settingChanged);
+    messages.clear();
+    QtMessageHandler previous = qInstallMessageHandler(collect);
+    dialog.initData({"#ff0000", 3, Qt::DotLine});
+    qInstallMessageHandler(previous);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(messages, QStringList());
+
+    QCOMPARE(dialog.lineSetting().strColor, QString("#ff0000"));
+    auto *widthControl = dialog.findChild<LineControl *>();
+    auto *styleControl = dialog.findChild<LineTypeControl *>();
+    QCOMPARE(faceOf(widthControl), faceOf(entry(widthControl, 3)));
+    QCOMPARE(faceOf(styleControl), faceOf(entry(styleControl, 3)));
+    QCOMPARE(dialog.findChild<ColorControlWidget *>()->findChild<QLabel *>()->styleSheet(),
+             QString("background:#ff0000"));
+}
+
+void TestLineSettingDialog::arrowConfirmAndCancel()
+{
+    ArrowSettingDialog dialog;
+    QSignalSpy spy(&dialog, &ArrowSettingDialog::settingChanged);
+    dialog.initData({"#00ff00", 2});
+    QCOMPARE(spy.count(), 0);
+    auto *widthControl = dialog.findChild<LineControl *>();
+    QCOMPARE(faceOf(widthControl), faceOf(entry(widthControl, 2)));
+
+    dialog.show();
+    entry(widthControl, 4)->click();
+    dialog.findChild<QPushButton *>("cancel")->click();
+    QCOMPARE(spy.count(), 0);
+
+    dialog.show();
+    pickSwatch(dialog.findChild<ColorControlWidget *>(), 30);
+    dialog.findChild<QPushButton *>("submit")->click();
+    QCOMPARE(spy.count(), 1);
+    const auto setting = spy.at(0).at(0).value<ArrowSetting>();
+    QCOMPARE(setting.strColor, QString("#ff0000"));
+    QCOMPARE(setting.nWidth, 4);
+}
+
+QTEST_MAIN(TestLineSettingDialog)
+#include "tst_linesettingdialog.moc"
