@@ -1,5 +1,7 @@
 #include "charttools/fontpropertydlg.h"
 
+#include "charttools/dialogbuttons.h"
+
 #include "charttools/colorcontrolwidget.h"
 #include "window/titlebar.h"
 
@@ -119,19 +121,9 @@ QWidget *FontPropertyDlg::createBody(QWidget *parent)
     layout->addLayout(second);
     layout->addSpacing(7);
 
-    auto *submit = new QPushButton("确定");
-    submit->setObjectName("submit");
-    auto *cancel = new QPushButton("取消");
-    cancel->setObjectName("cancel");
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->addWidget(submit);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-    layout->addStretch();
-    connect(submit, &QPushButton::clicked, this, &FontPropertyDlg::onSubmitClicked);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = kwAddDialogButtons(layout);
+    connect(buttons.submit, &QPushButton::clicked, this, &FontPropertyDlg::onSubmitClicked);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     initCombox();
     connectEdits();

@@ -1,5 +1,7 @@
 #include "charttools/linesettingdialog.h"
 
+#include "charttools/dialogbuttons.h"
+
 #include "charttools/colorcontrolwidget.h"
 #include "charttools/linecontrol.h"
 #include "window/basewidget.h"
@@ -39,24 +41,14 @@ QPushButton *createBody(QDialog *dialog, QWidget *parent, const QString &heading
     layout->addWidget(center);
     layout->addSpacing(12);
 
-    auto *submit = new QPushButton("确定");
-    submit->setObjectName("submit");
-    auto *cancel = new QPushButton("取消");
-    cancel->setObjectName("cancel");
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->addWidget(submit);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-    layout->addStretch();
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    const DialogButtons buttons = kwAddDialogButtons(layout);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 
     auto *outer = new QVBoxLayout(parent);
     outer->setSpacing(0);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(body);
-    return submit;
+    return buttons.submit;
 }
 
 QVBoxLayout *centerLayout(QWidget *center, int verticalMargin)

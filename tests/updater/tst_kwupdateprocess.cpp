@@ -42,7 +42,7 @@ void TestKwUpdateProcess::runsFromParameterFile()
     LoopbackServer server;
     QVERIFY(makeZip(dir.path() + "/pkg.zip", goodPackage()));
     const QByteArray package = readAll(dir.path() + "/pkg.zip");
-    server.routes.insert("/pkg.zip", LoopbackServer::Route{200, package, -1, true});
+    server.routes.insert("/pkg.zip", LoopbackServer::route(200, package));
     UpdateFlowPrivate info;
     info.url = server.url("/pkg.zip");
     info.sha256 = sha256Hex(package);

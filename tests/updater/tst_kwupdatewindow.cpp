@@ -106,7 +106,7 @@ QString TestKwUpdateWindow::describe(const QString &path, const QByteArray &pack
 
 void TestKwUpdateWindow::serve(const QByteArray &body, qint64 sendBytes, bool hangUp)
 {
-    m_server->routes.insert("/pkg.zip", LoopbackServer::Route{200, body, sendBytes, hangUp});
+    m_server->routes.insert("/pkg.zip", LoopbackServer::route(200, body, sendBytes, hangUp));
 }
 
 KwUpdateWindow *TestKwUpdateWindow::start(const QString &verText, const QString &dir, int settleMs)

@@ -3,6 +3,8 @@
 // Pieces the updater's tests share: a loopback HTTP server, zip packages made with QuaZip and
 // byte-for-byte snapshots of a folder.
 
+#include "loopbackserver.h"
+
 #include <quazip.h>
 #include <quazipfile.h>
 #include <quazipnewinfo.h>
@@ -15,59 +17,8 @@
 #include <QHash>
 #include <QMap>
 #include <QMetaType>
-#include <QTcpServer>
-#include <QTcpSocket>
 
 namespace kwtest {
-
-// Answers GET requests from a table. A route can announce more bytes than it sends and then
-// hang up or stall, which is how real downloads go wrong.
-class LoopbackServer : public QTcpServer
-{
-public:
-    struct Route
-    {
-        int status = 200;
-        QByteArray body;
-        qint64 sendBytes = -1;  // bytes of the body actually sent; -1: all
-        bool hangUp = true;     // after sending: close, or stall with the socket open
-    };
-
-    LoopbackServer()
-    {
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *s = nextPendingConnection())
-                connect(s, &QTcpSocket::readyRead, this, [this, s] { answer(s); });
-        });
-        listen(QHostAddress::LocalHost, 0);
-    }
-
-    QString url(const QString &path) const { return QString("http://127.0.0.1:%1%2").arg(serverPort()).arg(path); }
-
-    QHash<QByteArray, Route> routes;
-    int requests = 0;
-
-private:
-    void answer(QTcpSocket *s)
-    {
-        QByteArray &buffer = m_pending[s];
-        buffer += s->readAll();
-        if (!buffer.contains("\r\n\r\n"))
-            return;
-        ++requests;
-        const QByteArray path = buffer.split(' ').value(1);
-        buffer.clear();
-        const Route route = routes.value(path, Route{404, "not here", -1, true});
-        const QByteArray body = route.sendBytes < 0 ? route.body : route.body.left(route.sendBytes);
-        s->write("HTTP/1.1 " + QByteArray::number(route.status) + (route.status < 300 ? " OK" : " Not Found")
-                 + "\r\nConnection: close\r\nContent-Length: " + QByteArray::number(route.body.size()) + "\r\n\r\n"
-                 + body);
-        if (route.hangUp)
-            s->disconnectFromHost();
-    }
-
-    QHash<QTcpSocket *, QByteArray> m_pending;
-};
 
 struct Entry
 {

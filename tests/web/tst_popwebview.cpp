@@ -3,41 +3,13 @@
 #include "web/popwebview.h"
 #include "pdfjsbridge.h"
 #include "pdfsample.h"
+#include "loopbackserver.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QLayout>
 #include <QTemporaryDir>
 #include <QtTest>
-
-// Answers every request with one PDF as an attachment, as a report server would.
-class PdfServer : public QTcpServer
-{
-public:
-    explicit PdfServer(QByteArray pdf) : m_pdf(std::move(pdf))
-    {
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = nextPendingConnection()) {
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    if (!socket->readAll().contains("\r\n\r\n"))
-                        return;
-                    socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/pdf\r\n"
-                                  "Content-Disposition: attachment; filename=\"report.2019.pdf\"\r\n"
-                                  "Connection: close\r\nContent-Length: " + QByteArray::number(m_pdf.size()) + "\r\n\r\n");
-                    socket->write(m_pdf);
-                    socket->disconnectFromHost();
-                });
-                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-        listen(QHostAddress::LocalHost, 0);
-    }
-
-private:
-    QByteArray m_pdf;
-};
 
 class TestPopWebView : public QObject
 {
@@ -170,8 +142,12 @@ void TestPopWebView::downloadEndsInViewerAndSparesOtherFiles()
     other.close();
 
     const QByteArray pdf = samplePdf(2, "Annual report 2019");
-    PdfServer server(pdf);
+    // A report server hands the PDF out as an attachment.
+    kwtest::LoopbackServer server;
     QVERIFY(server.isListening());
+    auto route = kwtest::LoopbackServer::route(200, pdf);
+    route.headers = "Content-Type: application/pdf\r\nContent-Disposition: attachment; filename=\"report.2019.pdf\"\r\n";
+    server.routes.insert("/files/report.2019.pdf", route);
     const QString base = QString("http://127.0.0.1:%1/").arg(server.serverPort());
     InternalWebView page(QUrl("about:blank"), nullptr, nullptr);
     page.show();
