@@ -83,7 +83,10 @@ QWidget *ChartToolsPage::createButtons()
     colorCombo->setMinimumWidth(120);
     connect(colorCombo, &KwColorComboBox::colorChanged, this,
             [this](const QColor &c) { note("combo", tr("颜色框 %1").arg(c.name()), QPen(c)); });
-    form->addRow(tr("KwColorComboBox"), colorCombo);
+    auto *comboRow = new QHBoxLayout;
+    comboRow->addWidget(colorCombo);
+    comboRow->addStretch();
+    form->addRow(tr("KwColorComboBox"), comboRow);
 
     auto *styleButton = new KwPenStyleButton;
     styleButton->setItems({Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine});

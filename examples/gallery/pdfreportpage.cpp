@@ -2,6 +2,7 @@
 
 #include "web/internalwebview.h"
 #include "web/popwebview.h"
+#include "window/titlebar.h"
 
 #include "kwuserdatamgr.h"
 
@@ -124,6 +125,7 @@ void PdfReportPage::openReport()
     if (!m_popup) {
         m_popup = new PopWebView(new InternalWebView(static_cast<QWidget *>(nullptr)), nullptr, "");
         m_popup->createWg();
+        m_popup->getTilte()->setFixedHeight(34);
         m_popup->setWindowTitle(tr("板块日报.pdf"));
         m_popup->initPDFENV();
         m_sinceViewerReady.invalidate();

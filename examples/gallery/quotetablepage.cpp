@@ -73,8 +73,9 @@ public:
     QVariant data(const QModelIndex &index, int role) const override
     {
         const int row = index.row();
-        const double close = 5.0 + (row * 2654435761u % 30000) / 100.0;
-        const double change = ((row * 40503u) % 2001 - 1000) / 100.0;  // -10.00 .. +10.00 %
+        const uint seed = uint(row) * 2654435761u;
+        const double close = 5.0 + (seed % 30000) / 100.0;
+        const double change = (int(seed / 30000 % 2001) - 1000) / 100.0;  // -10.00 .. +10.00 %
         const double last = close * (1 + change / 100);
         if (role == Qt::ForegroundRole && index.column() >= 3 && index.column() <= 5)
             return QColor(change > 0 ? "#ff4d4f" : change < 0 ? "#2fc25b" : "#cfd8e3");
@@ -186,9 +187,8 @@ void QuoteTablePage::onMessage(const QString &from, const std::map<QString, QStr
 void QuoteTablePage::showcase()
 {
     goToRow(54321);
-    m_hbar->setValue(2);
     auto *menu = new KwMenu("quoteList", true, this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(m_table->viewport()->mapToGlobal(QPoint(300, 150)));
-    showResult(tr("滚动到第 54321 行，横向滚过两列，打开右键菜单"));
+    showResult(tr("滚动到第 54321 行并打开右键菜单"));
 }

@@ -60,7 +60,9 @@ void Screenshotter::capture(int index)
         const QString file = QDir(m_folder).filePath(QString("%1-%2.png").arg(index + 1, 2, 10, QChar('0')).arg(page->getPath().section("//", -1)));
         const bool saved = shot.save(file);
         m_allSaved = m_allSaved && saved;
-        std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(QDir::toNativeSeparators(file)));
+        // One line per page: the file, then what the page's showcase gave back.
+        std::printf("%s %s\n  %s\n", saved ? "wrote" : "FAILED", qPrintable(QDir::toNativeSeparators(file)),
+                    page->resultText().toLocal8Bit().constData());
         std::fflush(stdout);
         closePopups();
         visit(index + 1);

@@ -54,14 +54,15 @@ QPair<QString, QString> layerPictures()
 {
     const QString dir = KwUserDataMgr::getInstance()->getAllUsersDir() + "/tmp/gallery";
     QDir().mkpath(dir);
-    QPixmap background(320, 160);
+    QPixmap background(480, 640);
     QPainter p(&background);
-    QLinearGradient gradient(0, 0, 320, 160);
+    QLinearGradient gradient(0, 0, 480, 640);
     gradient.setColorAt(0, QColor("#1f3b57"));
     gradient.setColorAt(1, QColor("#0e1419"));
     p.fillRect(background.rect(), gradient);
-    p.setPen(QPen(QColor("#2fc25b"), 3));
-    p.drawPolyline(QPolygon({{0, 120}, {60, 100}, {110, 115}, {170, 60}, {230, 80}, {320, 30}}));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor("#2fc25b"), 4));
+    p.drawPolyline(QPolygon({{0, 520}, {80, 470}, {150, 500}, {240, 330}, {330, 380}, {480, 160}}));
     p.end();
     const QPair<QString, QString> paths{dir + "/layer-background.png", dir + "/layer-top.png"};
     background.save(paths.first);
@@ -206,5 +207,5 @@ void SmallWidgetsPage::showcase()
 {
     m_bell->setStates(BellButton::Lit);
     m_tips->switchType(2);
-    openKeyTips();
+    showResult(tr("铃铛点亮；提示面板切到“网络已断开”"));
 }
