@@ -130,7 +130,7 @@ QWidget *SmallWidgetsPage::createHintBox()
     layout->addWidget(hint, 1);
 
     auto *intro = new IntroductionButton(tr("条件选股：最多可组合 5 个条件"), box);
-    auto *link = new ActivityLabel(tr("<a href='#'>查看说明</a>"));
+    auto *link = new ActivityLabel(tr("查看说明"));
     connect(link, &ActivityLabel::clicked, intro, &IntroductionButton::showIntroduction);
     connect(intro, &IntroductionButton::showIntroduction, this, [this] { showResult(tr("链接标签被点击：显示说明")); });
     auto *row = new QHBoxLayout;
