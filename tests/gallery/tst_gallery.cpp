@@ -74,10 +74,12 @@ void TestGallery::livePagesReportTheirResults_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("result");
     // The bus page replays a message; the web page got the page's note over the channel; the
-    // PDF viewer took the report; the real updater replaced the installation.
+    // PDF viewer took the report; the chart tools read the built-in MACD definition through the
+    // configuration; the real updater replaced the installation.
     QTest::newRow("bus") << "01-bus.png" << QString("结果：已重放上一条消息");
     QTest::newRow("web") << "05-web.png" << QString("结果：网页发来：网页备注");
     QTest::newRow("pdf") << "06-pdf.png" << QString("结果：报告已交给 PDF 查看器");
+    QTest::newRow("charttools") << "07-charttools.png" << QString("结果：MACD：SHORT=12，LONG=26，MID=9");
     QTest::newRow("update") << "09-update.png" << QString("结果：升级完成");
 }
 
