@@ -1,0 +1,47 @@
+#include "gallerywindow.h"
+#include "screenshotter.h"
+
+#include "bus/kwobject.h"
+#include "kwcfg.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QTemporaryDir>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    app.setApplicationName("kwgallery");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("KwControls gallery: every widget family of the library with sample data.");
+    parser.addHelpOption();
+    parser.addOption({"screenshots", "Visit every page, write one PNG per page into <dir>, and exit.", "dir"});
+    parser.process(app);
+
+    // The pages write settings (indicator parameters) and run the updater: without a folder of
+    // the user's choice they work in a throw-away one, so a demo never touches real data.
+    QTemporaryDir scratch;
+    if (qEnvironmentVariableIsEmpty("KW_ALLUSERS_DIR"))
+        qputenv("KW_ALLUSERS_DIR", scratch.path().toLocal8Bit());
+
+    KwObject::init();
+    Kwcfg::getInstance()->loadCfg();
+
+    QFile style(":/gallery/gallery.qss");
+    if (style.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(style.readAll()));
+
+    int result = 0;
+    {
+        GalleryWindow window;
+        window.show();
+        if (parser.isSet("screenshots"))
+            (new Screenshotter(&window, parser.value("screenshots")))->start();
+        result = app.exec();
+    }
+    KwObject::unInit();
+    return result;
+}
