@@ -8,6 +8,8 @@
 TitleBar::TitleBar(QWidget *parent, QString name)
     : BaseWidget(parent, name)
 {
+    // A caption keeps its own height: in a window's column the body takes the extra space.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 void TitleBar::createTitleBar()
