@@ -1,0 +1,45 @@
+# Installs the three libraries, their headers and the CMake package KwControls, so another project
+# writes find_package(KwControls) and links KwControls::KwControls. KwUpdate goes to bin/ beside.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(KW_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/KwControls)
+
+# Installed libraries find each other in their own folder, the program finds them one level up,
+# wherever the prefix is moved to.
+set_target_properties(KwCore pdfpane KwControls PROPERTIES INSTALL_RPATH "$ORIGIN")
+file(RELATIVE_PATH kw_bin_to_lib /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_LIBDIR})
+set_target_properties(KwUpdate PROPERTIES INSTALL_RPATH "$ORIGIN/${kw_bin_to_lib}")
+
+# Dependents link the shared libraries under a stable soname; the version follows the project's.
+set_target_properties(KwCore pdfpane KwControls PROPERTIES
+  VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+
+install(TARGETS KwCore pdfpane KwControls EXPORT KwControlsTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS KwUpdate RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# Headers keep the layout they are included with; the folders match the targets'
+# $<INSTALL_INTERFACE:include/...> directories.
+function(kw_install_headers source_dir destination)
+  file(GLOB_RECURSE headers RELATIVE ${source_dir} ${source_dir}/*.h)
+  foreach(header ${headers})
+    get_filename_component(sub ${header} DIRECTORY)
+    install(FILES ${source_dir}/${header} DESTINATION ${destination}/${sub})
+  endforeach()
+endfunction()
+kw_install_headers(${PROJECT_SOURCE_DIR}/kwcore include/kwcore)
+kw_install_headers(${PROJECT_SOURCE_DIR}/pdfpane include/pdfpane)
+kw_install_headers(${PROJECT_SOURCE_DIR}/controls include/kwcontrols)
+
+install(EXPORT KwControlsTargets NAMESPACE KwControls:: DESTINATION ${KW_CMAKE_DIR})
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/KwControlsConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/KwControlsConfig.cmake
+  INSTALL_DESTINATION ${KW_CMAKE_DIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/KwControlsConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/KwControlsConfig.cmake
+  ${CMAKE_CURRENT_BINARY_DIR}/KwControlsConfigVersion.cmake
+  DESTINATION ${KW_CMAKE_DIR})

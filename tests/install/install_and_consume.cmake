@@ -1,0 +1,74 @@
+# cmake -P script: install the build tree into <work>/prefix, build the consumer against that
+# prefix alone, and run it. Any step that fails stops with its output.
+
+function(run_step what timeout)
+  execute_process(COMMAND ${ARGN} TIMEOUT ${timeout} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "${what} failed (${rc}):\n${out}\n${err}")
+  endif()
+  set(step_output "${out}" PARENT_SCOPE)
+endfunction()
+
+set(prefix ${KW_WORK_DIR}/prefix)
+set(consumer_build ${KW_WORK_DIR}/consumer-build)
+set(allusers ${KW_WORK_DIR}/allusers)
+file(REMOVE_RECURSE ${KW_WORK_DIR})
+file(MAKE_DIRECTORY ${allusers})
+
+set(config_args)
+if(KW_CONFIG)
+  set(config_args --config ${KW_CONFIG})
+endif()
+run_step("installing" 300 ${CMAKE_COMMAND} --install ${KW_BUILD_DIR} --prefix ${prefix} ${config_args})
+
+# The package, the libraries and headers in the places the README promises.
+file(GLOB config_file ${prefix}/lib*/cmake/KwControls/KwControlsConfig.cmake
+  ${prefix}/lib/*/cmake/KwControls/KwControlsConfig.cmake)
+foreach(expected
+    include/kwcontrols/bus/kwobject.h include/kwcontrols/window/titlebar.h
+    include/kwcontrols/kwcontrols_export.h include/kwcore/menuconfig.h
+    include/pdfpane/pdfjsbridge.h)
+  if(NOT EXISTS ${prefix}/${expected})
+    message(FATAL_ERROR "not installed: ${expected}")
+  endif()
+endforeach()
+if(NOT config_file)
+  message(FATAL_ERROR "no KwControlsConfig.cmake under ${prefix}")
+endif()
+
+# Same compiler (and ccache) as the project; nothing but the prefix to find the package with.
+set(configure_args -S ${KW_CONSUMER_DIR} -B ${consumer_build}
+  -DCMAKE_PREFIX_PATH=${prefix}
+  -DCMAKE_CXX_COMPILER=${KW_CXX_COMPILER}
+  -DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON)
+if(KW_CONFIG)
+  list(APPEND configure_args -DCMAKE_BUILD_TYPE=${KW_CONFIG})
+endif()
+if(KW_CXX_LAUNCHER)
+  list(APPEND configure_args -DCMAKE_CXX_COMPILER_LAUNCHER=${KW_CXX_LAUNCHER})
+endif()
+if(KW_SANITIZE)
+  list(APPEND configure_args "-DCMAKE_CXX_FLAGS=-fsanitize=${KW_SANITIZE}"
+    "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=${KW_SANITIZE}")
+endif()
+run_step("configuring the consumer" 300 ${CMAKE_COMMAND} ${configure_args})
+
+file(STRINGS ${consumer_build}/CMakeCache.txt package_dir REGEX "^KwControls_DIR:")
+string(REGEX REPLACE "^[^=]*=" "" package_dir "${package_dir}")
+string(FIND "${package_dir}" "${prefix}/" at)
+if(NOT at EQUAL 0)
+  message(FATAL_ERROR "the consumer found KwControls in '${package_dir}', not under ${prefix}")
+endif()
+
+run_step("building the consumer" 600 ${CMAKE_COMMAND} --build ${consumer_build} -j2 ${config_args})
+
+set(ENV{KW_ALLUSERS_DIR} ${allusers})
+file(GLOB_RECURSE program ${consumer_build}/kwconsumer)
+if(NOT program)
+  message(FATAL_ERROR "no kwconsumer program under ${consumer_build}")
+endif()
+run_step("running the consumer" 120 ${program})
+message(STATUS "${step_output}")
+if(NOT step_output MATCHES "consumer: ok")
+  message(FATAL_ERROR "the consumer did not report success:\n${step_output}")
+endif()
