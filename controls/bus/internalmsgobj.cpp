@@ -23,28 +23,36 @@ InternalMsgObj::~InternalMsgObj() = default;
 void InternalMsgObj::registerObject(const QString &path, KwObject *object)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    registerLocked(path, object);
+}
+
+void InternalMsgObj::registerLocked(const QString &path, KwObject *object)
+{
     const auto inserted = m_objects.emplace(path, object);
     if (!inserted.second) {
-        KwObject *&holder = inserted.first->second;
-        if (holder == object)
+        if (inserted.first->second == object)
             return;
-        unlinkLocked(path, holder);
-        holder = object;
+        inserted.first->second = object;
     }
-    m_pathsOf.emplace(object, path);
     m_orderValid = false;
 }
 
-// Drops `path` from the reverse index of `object` (the registry entry is handled by the caller).
-// Drops `path` from the reverse index of `object` (the registry entry is handled by the caller).
-void InternalMsgObj::unlinkLocked(const QString &path, KwObject *object)
+void InternalMsgObj::moveObject(KwObject *object, const QString &oldPath, const QString &newPath)
 {
-    const auto range = m_pathsOf.equal_range(object);
-    for (auto it = range.first; it != range.second; ++it) {
-        if (it->second == path) {
-            m_pathsOf.erase(it);
-            return;
-        }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // The entry under the old path stays; remember it, so the object's death removes it too.
+    const auto it = m_objects.find(oldPath);
+    if (it != m_objects.end() && it->second == object)
+        m_stalePaths.emplace(object, oldPath);
+    registerLocked(newPath, object);
+}
+
+void InternalMsgObj::eraseIfHeldLocked(const QString &path, const KwObject *object)
+{
+    const auto it = m_objects.find(path);
+    if (it != m_objects.end() && it->second == object) {
+        m_objects.erase(it);
+        m_orderValid = false;
     }
 }
 
@@ -60,7 +68,6 @@ void InternalMsgObj::detachLocked(const QString &path)
 {
     const auto it = m_objects.find(path);
     if (it != m_objects.end()) {
-        unlinkLocked(path, it->second);
         m_objects.erase(it);
         m_orderValid = false;
     }
@@ -76,17 +83,16 @@ void InternalMsgObj::detachLocked(const QString &path)
 void InternalMsgObj::forget(KwObject *object, const QString &path)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!path.isEmpty())
+    if (path.isEmpty())
+        eraseIfHeldLocked(path, object); // detach leaves the empty path alone
+    else
         detachLocked(path);
-    const auto range = m_pathsOf.equal_range(object);
-    for (auto it = range.first; it != range.second; ++it) {
-        const auto entry = m_objects.find(it->second);
-        if (entry != m_objects.end() && entry->second == object) {
-            m_objects.erase(entry);
-            m_orderValid = false;
-        }
+    if (!m_stalePaths.empty()) {
+        const auto range = m_stalePaths.equal_range(object);
+        for (auto it = range.first; it != range.second; ++it)
+            eraseIfHeldLocked(it->second, object);
+        m_stalePaths.erase(range.first, range.second);
     }
-    m_pathsOf.erase(range.first, range.second);
     const auto orphan = [object, &path](KwObject *&sender, QString &senderPath) {
         if (sender == object) {
             sender = nullptr;

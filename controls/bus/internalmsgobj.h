@@ -31,6 +31,8 @@ public:
     InternalMsgObj &operator=(const InternalMsgObj &) = delete;
 
     void registerObject(const QString &path, KwObject *object);
+    // Registers the object under its new path after its owner changed it.
+    void moveObject(KwObject *object, const QString &oldPath, const QString &newPath);
     // Removes the entry under `path`, whichever object it holds, and every history entry
     // sent by a live object whose path is `path`.
     void detach(const QString &path);
@@ -66,7 +68,8 @@ private:
     static QString pathOf(const Entry &entry);
     void deliver(const QString &from, const QString &text, bool record, KwObject *sender);
     void pushLocked(KwObject *sender, const QString &text);
-    void unlinkLocked(const QString &path, KwObject *object);
+    void registerLocked(const QString &path, KwObject *object);
+    void eraseIfHeldLocked(const QString &path, const KwObject *object);
     void detachLocked(const QString &path);
     const QVector<QPair<QString, KwObject *>> &orderedLocked();
 
@@ -79,7 +82,9 @@ private:
     std::unordered_map<QString, KwObject *, PathHash> m_objects;
     QVector<QPair<QString, KwObject *>> m_ordered;
     bool m_orderValid = true;
-    std::unordered_multimap<const KwObject *, QString> m_pathsOf; // reverse index: removal by identity
+    // Paths an object stays registered under after setOwner gave it a new one: removed by
+    // identity when it dies. Its current path and the empty path are looked up directly.
+    std::unordered_multimap<const KwObject *, QString> m_stalePaths;
     mutable std::mutex m_mutex;
     QVector<Entry> m_history;
     KwObject *m_curSender = nullptr;

@@ -105,8 +105,9 @@ void KwObject::setOwner(KwObject *owner)
     m_owner = owner;
     if (!owner || m_path.isEmpty())
         return;
+    const QString oldPath = m_path;
     m_path = owner->getPath() + QStringLiteral("//") + m_path;
-    m_sMsgBus->registerObject(m_path, this);
+    m_sMsgBus->moveObject(this, oldPath, m_path);
 }
 
 KwObject *KwObject::getOwner()
