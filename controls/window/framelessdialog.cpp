@@ -5,12 +5,7 @@
 FrameLessDialog::FrameLessDialog(QWidget *parent, QString name)
     : BaseDialog(parent, name)
 {
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_MouseTracking);
-    framelessHelper = new FramelessHelper(this);
-    framelessHelper->activateOn(this);
-    framelessHelper->setWidgetMovable(true);
-    framelessHelper->setWidgetResizable(true);
+    framelessHelper = FramelessHelper::makeFrameless(this);
 }
 
 FrameLessDialog::~FrameLessDialog()

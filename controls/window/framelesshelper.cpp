@@ -235,6 +235,17 @@ FramelessHelper::~FramelessHelper()
     delete m_settings;
 }
 
+FramelessHelper *FramelessHelper::makeFrameless(QWidget *window)
+{
+    window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint);
+    window->setAttribute(Qt::WA_MouseTracking);
+    auto *helper = new FramelessHelper(window);
+    helper->activateOn(window);
+    helper->setWidgetMovable(true);
+    helper->setWidgetResizable(true);
+    return helper;
+}
+
 void FramelessHelper::activateOn(QWidget *widget)
 {
     if (m_settings->widgets.contains(widget))

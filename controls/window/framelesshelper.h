@@ -89,6 +89,10 @@ public:
     explicit FramelessHelper(QObject *parent = nullptr);
     ~FramelessHelper() override;
 
+    // Makes `window` frameless, tracking the mouse, and movable and resizable by a helper that
+    // it owns; returns the helper.
+    static FramelessHelper *makeFrameless(QWidget *window);
+
     void activateOn(QWidget *widget);
     void removeFrom(QWidget *widget);
 

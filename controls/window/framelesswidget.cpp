@@ -5,12 +5,7 @@
 FrameLessWidget::FrameLessWidget(BaseWidget *parent, QString name)
     : BaseWidget(parent, name)
 {
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_MouseTracking);
-    framelessHelper = new FramelessHelper(this);
-    framelessHelper->activateOn(this);
-    framelessHelper->setWidgetMovable(true);
-    framelessHelper->setWidgetResizable(true);
+    framelessHelper = FramelessHelper::makeFrameless(this);
 }
 
 FrameLessWidget::~FrameLessWidget()
