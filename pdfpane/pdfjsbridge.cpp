@@ -6,7 +6,9 @@
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 PdfJsBridge::PdfJsBridge(QWidget *parent)
     : QWebEngineView(parent)
@@ -23,9 +25,82 @@ QUrl PdfJsBridge::viewerUrl()
     return QUrl(QStringLiteral("qrc:/pdfpane/viewer.html"));
 }
 
+namespace {
+
+const QLatin1String sinkName("window.__pdfjsbridgeSink");
+
+bool isNameChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$') || c == QLatin1Char('.');
+}
+
+// A script `name('literal')`, optionally followed by a semicolon and white space.
+struct LiteralCall
+{
+    QStringView name;
+    QStringView literal;
+};
+
+// The call's parts, or nothing when the script has another form or the literal holds anything
+// whose meaning a split could change.
+std::optional<LiteralCall> literalCall(QStringView script)
+{
+    const qsizetype nameEnd = script.indexOf(QLatin1String("('"));
+    if (nameEnd <= 0 || script.front().isDigit() || script.front() == QLatin1Char('.'))
+        return std::nullopt;
+    const QStringView name = script.left(nameEnd);
+    if (!std::all_of(name.begin(), name.end(), isNameChar))
+        return std::nullopt;
+    const qsizetype begin = nameEnd + 2;
+    const qsizetype end = script.indexOf(QLatin1Char('\''), begin);
+    if (end < 0)
+        return std::nullopt;
+    const QStringView rest = script.mid(end + 1).trimmed();
+    if (rest != QLatin1String(")") && rest != QLatin1String(");"))
+        return std::nullopt;
+    const QStringView literal = script.mid(begin, end - begin);
+    for (const QChar forbidden : {QLatin1Char('\\'), QLatin1Char('\n'), QLatin1Char('\r')}) {
+        if (literal.indexOf(forbidden) >= 0)
+            return std::nullopt;
+    }
+    return LiteralCall{name, literal};
+}
+
+} // namespace
+
 void PdfJsBridge::invokeJavaScript(const QString &script)
 {
-    page()->runJavaScript(script);
+    const auto call = script.size() >= PieceThreshold ? literalCall(script) : std::nullopt;
+    if (!call) {
+        page()->runJavaScript(script);
+        return;
+    }
+    invokeInPieces(call->name.toString(), call->literal);
+}
+
+void PdfJsBridge::invokeInPieces(const QString &name, QStringView literal)
+{
+    // The sink: the function's own, or one that joins the pieces and makes the call.
+    page()->runJavaScript(QStringLiteral(
+        "%1 = (typeof %2 === 'function' && typeof %2.receivePieces === 'function') ? %2.receivePieces(%3)"
+        " : (function () { var parts = [];"
+        " return { add: function (piece) { parts.push(piece); },"
+        " end: function () { var text = parts.join(''); parts = null; %2(text); } }; })();")
+                              .arg(sinkName, name).arg(literal.size()));
+    const QLatin1String addHead(".add('");
+    const QLatin1String addTail("');");
+    QString piece;
+    for (qsizetype at = 0; at < literal.size();) {
+        qsizetype size = qMin(qsizetype(PieceSize), literal.size() - at);
+        if (at + size < literal.size() && literal.at(at + size - 1).isHighSurrogate())
+            ++size; // a surrogate pair stays in one piece
+        piece.resize(0);
+        piece.reserve(sinkName.size() + addHead.size() + size + addTail.size());
+        piece.append(sinkName).append(addHead).append(literal.mid(at, size)).append(addTail);
+        page()->runJavaScript(piece);
+        at += size;
+    }
+    page()->runJavaScript(QStringLiteral("(function () { var sink = %1; %1 = null; sink.end(); })();").arg(sinkName));
 }
 
 QVariant PdfJsBridge::invokeJavaScriptAndWaitForResult(const QString &script, int timeoutMs)

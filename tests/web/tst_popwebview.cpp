@@ -17,6 +17,7 @@ class TestPopWebView : public QObject
 
 private slots:
     void loadBeforeAndAfterReady();
+    void handsOverEveryByte();
     void refusesWithoutViewerOrFile();
     void initTwiceReplacesViewer();
     void findFieldTakesAnyText();
@@ -68,6 +69,38 @@ void TestPopWebView::loadBeforeAndAfterReady()
 
     popup->closeDocument();
     QTRY_COMPARE_WITH_TIMEOUT(pagesCount(*popup), 0, 10000);
+}
+
+void TestPopWebView::handsOverEveryByte()
+{
+    // The page's opener is replaced by one that reports what it was given: every byte value,
+    // each length modulo three (so each Base64 padding), short files and one handed over in
+    // pieces, must arrive unchanged.
+    QTemporaryDir dir;
+    auto popup = makePopup();
+    popup->initPDFENV();
+    QVERIFY(QSignalSpy(bridge(*popup), &QWebEngineView::loadFinished).wait(20000));
+    bridge(*popup)->invokeJavaScriptAndWaitForResult(
+        "window.qpdf_open = function (bytes) { var s = 0;"
+        "  for (var i = 0; i < bytes.length; ++i) { s = (s * 31 + bytes[i]) % 2147483648; }"
+        "  window.__got = bytes.length + ':' + s; }; true");
+    const int sizes[] = {1, 2, 3, 4, 256, 257, 258, PdfJsBridge::PieceThreshold + 1, PdfJsBridge::PieceThreshold + 2};
+    for (const int size : sizes) {
+        QByteArray bytes(size, Qt::Uninitialized);
+        quint32 sum = 0;
+        for (int i = 0; i < size; ++i) {
+            bytes[i] = char((i * 7 + size) & 255);
+            sum = (sum * 31 + uchar(bytes[i])) & 0x7fffffff;
+        }
+        QFile file(dir.filePath(QString("bytes-%1.bin").arg(size)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        bridge(*popup)->invokeJavaScriptAndWaitForResult("window.__got = null; true");
+        QVERIFY(popup->loadFile(file.fileName()));
+        QCOMPARE(bridge(*popup)->invokeJavaScriptAndWaitForResult("window.__got", 20000).toString(),
+                 QString("%1:%2").arg(size).arg(sum));
+    }
 }
 
 void TestPopWebView::refusesWithoutViewerOrFile()
