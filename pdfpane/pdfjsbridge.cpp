@@ -89,13 +89,13 @@ void PdfJsBridge::invokeInPieces(const QString &name, QStringView literal)
                               .arg(sinkName, name).arg(literal.size()));
     const QLatin1String addHead(".add('");
     const QLatin1String addTail("');");
-    QString piece;
+    QString piece; // one buffer for every piece
+    piece.reserve(sinkName.size() + addHead.size() + PieceSize + 1 + addTail.size());
     for (qsizetype at = 0; at < literal.size();) {
         qsizetype size = qMin(qsizetype(PieceSize), literal.size() - at);
         if (at + size < literal.size() && literal.at(at + size - 1).isHighSurrogate())
             ++size; // a surrogate pair stays in one piece
         piece.resize(0);
-        piece.reserve(sinkName.size() + addHead.size() + size + addTail.size());
         piece.append(sinkName).append(addHead).append(literal.mid(at, size)).append(addTail);
         page()->runJavaScript(piece);
         at += size;
