@@ -63,7 +63,7 @@ int runUpdater(int argc, char **argv)
         if (progress == 120)
             QCoreApplication::exit(0);
     });
-    QObject::connect(&updater, &Updater::signalUpdateFailed, &app, [](const QString &why) {
+    QObject::connect(&updater, &Updater::signalUpdateFailed, &app, [](int, const QString &why) {
         std::fprintf(stderr, "update failed: %s\n", qPrintable(why));
         QCoreApplication::exit(1);
     });

@@ -50,6 +50,7 @@ struct DownloadUpdate::Job
     qint64 expected = -1;   // Content-Length, -1 when the server did not say
     int lastPercent = -1;
     int timeout = 0;        // transfer timeout this download runs with
+    qint64 maxBytes = 0;    // 0: no limit
 };
 
 DownloadUpdate::DownloadUpdate(QObject *parent)
@@ -82,6 +83,16 @@ QString DownloadUpdate::targetPath(const QUrl &url, DownloadType type)
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         name = QStringLiteral("download");
     return dir + QLatin1Char('/') + name;
+}
+
+void DownloadUpdate::setTargetFolder(const QString &folder)
+{
+    m_targetFolder = folder;
+}
+
+void DownloadUpdate::setMaxBytes(qint64 bytes)
+{
+    m_maxBytes = qMax<qint64>(0, bytes);
 }
 
 void DownloadUpdate::setTransferTimeout(int msec)
@@ -144,6 +155,9 @@ void DownloadUpdate::downloadUnBlocked(const QUrl &url, bool *flag, const Downlo
     job->generation = generation;
     job->url = url;
     job->path = targetPath(url, type);
+    if (!m_targetFolder.isEmpty())
+        job->path = m_targetFolder + QLatin1Char('/') + QFileInfo(job->path).fileName();
+    job->maxBytes = m_maxBytes;
     job->partPath = job->path + QStringLiteral(".part");
     m_filePath = job->path;
 
@@ -247,16 +261,29 @@ void DownloadUpdate::onReadyRead(QNetworkReply *reply)
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid())
             job.expected = length.toLongLong();
+        if (job.maxBytes > 0 && job.expected > job.maxBytes) {
+            endJob(QStringLiteral("the server announces %1 bytes, more than the %2 allowed").arg(job.expected).arg(job.maxBytes));
+            return;
+        }
     }
     while (reply->bytesAvailable() > 0) {
         const QByteArray chunk = reply->read(ChunkBytes);
         if (chunk.isEmpty())
             break;
+        if (job.maxBytes > 0 && job.written + chunk.size() > job.maxBytes) {
+            endJob(QStringLiteral("the server sends more than the %1 bytes allowed").arg(job.maxBytes));
+            return;
+        }
         if (job.file.write(chunk) != chunk.size()) {
             endJob(QStringLiteral("cannot write %1: %2").arg(job.partPath, job.file.errorString()));
             return;
         }
         job.written += chunk.size();
+        const quint64 generation = job.generation;
+        emit dataWritten(chunk);
+        // A receiver may have aborted or restarted the download.
+        if (!m_job || m_job->generation != generation)
+            return;
     }
     // 100 is kept for a download that is complete and in place.
     const int percent = job.expected > 0 ? int(qMin<qint64>(99, job.written * 100 / job.expected)) : 0;

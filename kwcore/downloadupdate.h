@@ -51,8 +51,16 @@ public:
     // soon after. Does nothing when no download runs.
     void abort();
 
-    // Where a download of `url` as `type` is written.
+    // Where a download of `url` as `type` is written by default.
     static QString targetPath(const QUrl &url, DownloadType type);
+
+    // Writes the downloads started afterwards into `folder` (under the same file names)
+    // instead of the all-users "tmp" folder; empty restores the default.
+    void setTargetFolder(const QString &folder);
+    // A download that announces or delivers more than `bytes` fails as soon as that is known,
+    // without writing the excess; 0 (the default) sets no limit. Applies to downloads started
+    // afterwards.
+    void setMaxBytes(qint64 bytes);
 
     // Aborts a transfer that receives nothing for this long; 0 waits for ever. Applies to
     // downloads started afterwards. Default: 60 s.
@@ -69,6 +77,9 @@ public:
 signals:
     // 0..100; emitted when the percentage changes. 100 only when a download succeeded.
     void downloadProgress(const int &progress);
+    // Every piece of the body right after it was written, in order, so that a receiver in
+    // this thread can hash the download without reading the file again.
+    void dataWritten(const QByteArray &chunk);
     void finished(const QString &text);
 
 private:
@@ -87,6 +98,8 @@ private:
     std::atomic<quint64> m_generation{0};
     std::atomic<quint64> m_abortGeneration{0};
     int m_transferTimeout = 60000;
+    QString m_targetFolder;
+    qint64 m_maxBytes = 0;
     bool m_succeeded = false;
     QString m_errorString;
     QString m_filePath;

@@ -1,5 +1,7 @@
 #include "kwcfg.h"
 
+#include "regularfile.h"
+
 #include "kwuserdatamgr.h"
 
 #include <QDebug>
@@ -17,6 +19,8 @@ namespace {
 const QLatin1String KeyMenus("menus");
 const QLatin1String KeyIndicators("indicators");
 const QLatin1String KeyShortcutFile("shortcutFile");
+// Far above any real configuration; keeps a wrong file from being read into memory whole.
+constexpr qint64 MaxConfigBytes = 16 << 20;
 
 // Parses a whole JSON file into an object. A missing file is not an error (`exists` tells);
 // anything else that keeps the object from being read is logged on one line.
@@ -26,14 +30,14 @@ QJsonObject readObjectFile(const QString &path, bool *exists, bool *valid)
     *valid = false;
     if (!*exists)
         return QJsonObject();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning().noquote() << QStringLiteral("Kwcfg: cannot read %1 (%2); using the built-in defaults")
-                                    .arg(path, file.errorString());
+    QByteArray content;
+    QString why;
+    if (!readRegularFile(path, MaxConfigBytes, &content, &why)) {
+        qWarning().noquote() << QStringLiteral("Kwcfg: %1; using the built-in defaults").arg(why);
         return QJsonObject();
     }
     QJsonParseError err;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &err);
+    const QJsonDocument doc = QJsonDocument::fromJson(content, &err);
     if (err.error != QJsonParseError::NoError) {
         qWarning().noquote() << QStringLiteral("Kwcfg: %1 is malformed (%2 at offset %3); using the built-in defaults")
                                     .arg(path, err.errorString())
@@ -271,16 +275,15 @@ bool Kwcfg::persistIndicatorsLocked()
 
     QJsonObject root;
     if (QFile::exists(path)) {
-        QFile existing(path);
-        if (!existing.open(QIODevice::ReadOnly)) {
+        QByteArray content;
+        QString why;
+        if (!readRegularFile(path, MaxConfigBytes, &content, &why)) {
             // Writing now would replace members we could not even read.
-            qWarning().noquote() << QStringLiteral("Kwcfg: cannot read %1 (%2); indicator settings not saved")
-                                        .arg(path, existing.errorString());
+            qWarning().noquote() << QStringLiteral("Kwcfg: %1; indicator settings not saved").arg(why);
             return false;
         }
         QJsonParseError err;
-        const QJsonDocument doc = QJsonDocument::fromJson(existing.readAll(), &err);
-        existing.close();
+        const QJsonDocument doc = QJsonDocument::fromJson(content, &err);
         if (err.error == QJsonParseError::NoError && doc.isObject()) {
             root = doc.object();
         } else {

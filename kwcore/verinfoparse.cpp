@@ -1,5 +1,7 @@
 #include "verinfoparse.h"
 
+#include "regularfile.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -72,7 +74,8 @@ bool parseObject(const QByteArray &json, UpdateFlowPrivate &info, QString &why)
           && readText(o, "date", info.date, why) && readInt(o, "size", info.size, why)
           && readText(o, "notes", info.notes, why) && readInt(o, "force", info.force, why)
           && readText(o, "url", info.url, why) && readText(o, "sha256", info.sha256, why)
-          && readText(o, "minVersion", info.minVersion, why) && readInt(o, "type", info.type, why)))
+          && readText(o, "minVersion", info.minVersion, why) && readInt(o, "type", info.type, why)
+          && readText(o, "signature", info.signature, why)))
         return false;
     if (info.size < 0) {
         why = QStringLiteral("member \"size\" is negative");
@@ -96,16 +99,10 @@ UpdateFlowPrivate VerInfoParse::updateInfoParse(const QString &text)
     bool ok = true;
 
     if (!trimmed.isEmpty() && QDir::isAbsolutePath(trimmed)) {
-        QFile file(trimmed);
-        if (!file.open(QIODevice::ReadOnly)) {
-            why = QStringLiteral("cannot read %1: %2").arg(trimmed, file.errorString());
-            ok = false;
-        } else if (file.size() > MaxDescriptionBytes) {
-            why = QStringLiteral("%1 is too large for a version description").arg(trimmed);
-            ok = false;
-        } else {
-            json = file.readAll();
-        }
+        ok = readRegularFile(trimmed, MaxDescriptionBytes, &json, &why);
+    } else if (trimmed.size() > MaxDescriptionBytes) {
+        why = QStringLiteral("the inline description is larger than %1 bytes").arg(MaxDescriptionBytes);
+        ok = false;
     } else {
         json = trimmed.toUtf8();
     }
@@ -131,6 +128,8 @@ QString VerInfoParse::toText(const UpdateFlowPrivate &info)
     o.insert(QStringLiteral("sha256"), info.sha256);
     o.insert(QStringLiteral("minVersion"), info.minVersion);
     o.insert(QStringLiteral("type"), info.type);
+    if (!info.signature.isEmpty())
+        o.insert(QStringLiteral("signature"), info.signature);
     // Compact JSON escapes line breaks inside texts, so the result is always one line.
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }

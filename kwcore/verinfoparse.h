@@ -19,12 +19,13 @@ struct UpdateFlowPrivate
     QString sha256;         // lower-case hex digest of the package; empty when unknown
     QString minVersion;     // oldest client version this package can update
     int type = 0;
+    QString signature;      // the package's minisign signature file, whole; empty when unsigned
 
     bool operator==(const UpdateFlowPrivate &o) const
     {
         return version == o.version && name == o.name && date == o.date && size == o.size
             && notes == o.notes && force == o.force && url == o.url && sha256 == o.sha256
-            && minVersion == o.minVersion && type == o.type;
+            && minVersion == o.minVersion && type == o.type && signature == o.signature;
     }
     bool operator!=(const UpdateFlowPrivate &o) const { return !(*this == o); }
 };
@@ -35,10 +36,10 @@ class KWCORE_EXPORT VerInfoParse
 {
 public:
     // `text` is a one-line JSON object with the keys version, name, date, size, notes, force,
-    // url, sha256, minVersion and type, or the absolute path of a file holding one. Missing
+    // url, sha256, minVersion, type and signature, or the absolute path of a file holding one. Missing
     // keys stay empty or zero. Anything unusable (not JSON, not an object, an unreadable
-    // file, a member of the wrong type, a malformed digest) gives an all-empty record and one
-    // warning line saying why.
+    // file or anything but a regular file, a text over 1 MB, a member of the wrong type, a
+    // malformed digest) gives an all-empty record and one warning line saying why.
     static UpdateFlowPrivate updateInfoParse(const QString &text);
 
     // The record as one line of compact JSON that updateInfoParse() reads back unchanged.

@@ -1,6 +1,7 @@
 #include "kwupdateuictrl.h"
 
 #include "ui_kwendupdate.h"
+#include "ui_kwfailupdate.h"
 #include "ui_kwstartupdate.h"
 #include "ui_kwupdateuictrl.h"
 #include "ui_kwupdating.h"
@@ -15,6 +16,7 @@ KwUpdateUiCtrl::KwUpdateUiCtrl(QWidget *parent)
     , m_uiStart(new Ui::KwStartUpdate)
     , m_uiUpdating(new Ui::KwUpdating)
     , m_uiEnd(new Ui::KwEndUpdate)
+    , m_uiFail(new Ui::KwFailUpdate)
 {
     m_uiCtrl->setupUi(this);
 
@@ -22,30 +24,36 @@ KwUpdateUiCtrl::KwUpdateUiCtrl(QWidget *parent)
     m_startFrame = new QFrame;
     m_midFrame = new QFrame;
     m_endFrame = new QFrame;
+    m_failFrame = new QFrame;
     m_uiStart->setupUi(m_startFrame);
     m_uiUpdating->setupUi(m_midFrame);
     m_uiEnd->setupUi(m_endFrame);
+    m_uiFail->setupUi(m_failFrame);
     m_startFrame->setObjectName(QStringLiteral("UpdateStartFrame"));
     m_midFrame->setObjectName(QStringLiteral("UpdateMidFrame"));
     m_endFrame->setObjectName(QStringLiteral("UpdateEndFrame"));
+    m_failFrame->setObjectName(QStringLiteral("UpdateFailFrame"));
     m_stack->setObjectName(QStringLiteral("UpdateStackWidget"));
 
     m_uiCtrl->horizontalLayout->addWidget(m_stack);
     m_stack->insertWidget(0, m_startFrame);
     m_stack->insertWidget(1, m_midFrame);
     m_stack->insertWidget(2, m_endFrame);
+    m_stack->insertWidget(3, m_failFrame);
 
     connect(m_uiStart->btn_start_right, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalBtnClickedForEnsure);
     connect(m_uiStart->btn_start_left, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalBtnClickedForCancle);
     connect(m_uiUpdating->btn_mid_cancle, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalAbortFinished);
     connect(m_uiEnd->btn_end_over, &QPushButton::clicked, this,
             [this] { emit signalBtnClickedForUpdateOver(m_uiEnd->cbox_end_sel->isChecked()); });
+    connect(m_uiFail->btn_fail_close, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalFailureClosed);
 
     loadStyleSheet();
 }
 
 KwUpdateUiCtrl::~KwUpdateUiCtrl()
 {
+    delete m_uiFail;
     delete m_uiEnd;
     delete m_uiUpdating;
     delete m_uiStart;
@@ -68,6 +76,14 @@ void KwUpdateUiCtrl::slotUpdatePage(int index)
 {
     if (index < m_stack->count())
         m_stack->setCurrentIndex(index);
+    // Enter and Space close the failure page at once, as the only thing left to do.
+    if (m_stack->currentWidget() == m_failFrame)
+        m_uiFail->btn_fail_close->setFocus();
+}
+
+void KwUpdateUiCtrl::setFailure(const QString &reason)
+{
+    m_uiFail->lab_fail_reason->setText(reason);
 }
 
 void KwUpdateUiCtrl::initProgress(int min, int max, int value)

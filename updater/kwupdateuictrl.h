@@ -10,10 +10,12 @@ class KwUpdateUiCtrl;
 class KwStartUpdate;
 class KwUpdating;
 class KwEndUpdate;
+class KwFailUpdate;
 }
 
-// The three pages of the update window (start, progress, end) on a stack, with their
-// buttons turned into signals. The look comes from the compiled-in style sheet.
+// The pages of the update window (start, progress, end, and the failure page at index 3) on
+// a stack, with their buttons turned into signals. The look comes from the compiled-in style
+// sheet.
 class KwUpdateUiCtrl : public QWidget
 {
     Q_OBJECT
@@ -25,12 +27,17 @@ public:
     void initProgress(int min, int max, int value);
     // -1 keeps the bar, an empty text keeps the tip.
     void setProgress(int value, const QString &tips);
+    // Fills the failure page with the reason in the user's words; the page is shown through
+    // slotUpdatePage(3).
+    void setFailure(const QString &reason);
 
 signals:
     void signalBtnClickedForEnsure();
     void signalBtnClickedForCancle();
     void signalAbortFinished();
     void signalBtnClickedForUpdateOver(bool isRun);
+    // The failure page's "关闭" button.
+    void signalFailureClosed();
 
 public slots:
     void slotUpdatePage(int index);
@@ -42,8 +49,10 @@ private:
     Ui::KwStartUpdate *m_uiStart;
     Ui::KwUpdating *m_uiUpdating;
     Ui::KwEndUpdate *m_uiEnd;
+    Ui::KwFailUpdate *m_uiFail;
     QStackedWidget *m_stack;
     QFrame *m_startFrame;
     QFrame *m_midFrame;
     QFrame *m_endFrame;
+    QFrame *m_failFrame;
 };

@@ -2,12 +2,15 @@
 
 #include "kwupdateuictrl.h"
 #include "packageinstaller.h"
+#include "runlock.h"
+#include "updatefailure.h"
 #include "updater.h"
 
 #include "kwuserdatamgr.h"
 
 #include <QCloseEvent>
 #include <QDebug>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
@@ -37,6 +40,7 @@ KwUpdateWindow::KwUpdateWindow(QWidget *parent)
     , m_updater(new Updater)
     , m_thread(new QThread(this))
     , m_uiCtrl(new KwUpdateUiCtrl(this))
+    , m_restartDir(QDir::currentPath())
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setObjectName(QStringLiteral("updatewindow"));
@@ -55,6 +59,7 @@ KwUpdateWindow::KwUpdateWindow(QWidget *parent)
     connect(this, &KwUpdateWindow::signalUpdateUi, m_uiCtrl, &KwUpdateUiCtrl::slotUpdatePage);
     connect(this, &KwUpdateWindow::signalStart, m_updater, &Updater::startUpdate);
     connect(m_updater, &Updater::signalUpdateFailed, this, &KwUpdateWindow::slotUpdateFailed);
+    connect(m_uiCtrl, &KwUpdateUiCtrl::signalFailureClosed, this, &KwUpdateWindow::leave);
 
     resize(510, 310);
 }
@@ -89,12 +94,20 @@ void KwUpdateWindow::slotProgress(int progress, QString context)
     emit signalUpdateUi(2);
 }
 
-void KwUpdateWindow::slotUpdateFailed(QString)
+void KwUpdateWindow::failBeforeStart(int cause, const QString &reason)
 {
-    // The worker has logged the reason; the user learns the installation is safe.
+    logUpdateFailure(reason);
+    slotUpdateFailed(cause, reason);
+}
+
+void KwUpdateWindow::slotUpdateFailed(int cause, QString)
+{
+    // The reason is in the log; the user learns, in plain words, why and that nothing is lost.
     m_failed = true;
     removePackage();
     m_uiCtrl->setProgress(-1, FailedTip);
+    m_uiCtrl->setFailure(failureText(static_cast<UpdateFailure>(cause)));
+    emit signalUpdateUi(3);
 }
 
 void KwUpdateWindow::slotUpdateFinished(bool isRun)
@@ -102,7 +115,7 @@ void KwUpdateWindow::slotUpdateFinished(bool isRun)
     const QString command = QStringLiteral("\"") + m_updateDir + QStringLiteral("/kwfnd.exe\"");
     if (isRun) {
         const QStringList parts = QProcess::splitCommand(command);
-        if (!QProcess::startDetached(parts.value(0), QStringList()))
+        if (!QProcess::startDetached(parts.value(0), QStringList(), m_restartDir))
             qWarning().noquote() << "cannot start" << command;
     }
     leave();
@@ -128,8 +141,10 @@ void KwUpdateWindow::cancelUpdate()
         // The new installation is final by now: bring back the copy the client left, but
         // only once that copy is complete beside it.
         PackageInstaller installer(m_updateDir);
-        if (!installer.restoreFrom(m_tmpDir + QStringLiteral("/kwfn")))
-            qWarning().noquote() << "cannot restore the installation:" << installer.errorString();
+        RunLock lock;
+        QString why;
+        if (!lock.tryLock(installer.lockPath(), &why) || !installer.restoreFrom(m_tmpDir + QStringLiteral("/kwfn")))
+            qWarning().noquote() << "cannot restore the installation:" << (why.isEmpty() ? installer.errorString() : why);
     }
     m_uiCtrl->setProgress(-1, m_failed ? FailedTip : QStringLiteral("更新已经取消"));
     leave();
@@ -169,6 +184,12 @@ void KwUpdateWindow::mouseMoveEvent(QMouseEvent *event)
 void KwUpdateWindow::mouseReleaseEvent(QMouseEvent *)
 {
     m_pressed = false;
+}
+
+void KwUpdateWindow::reject()
+{
+    // QDialog would hide the window and leave the process running without it.
+    close();
 }
 
 void KwUpdateWindow::closeEvent(QCloseEvent *event)

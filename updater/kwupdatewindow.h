@@ -11,8 +11,9 @@ class QThread;
 class Updater;
 
 // The updater's only window: a frameless, draggable dialog that owns the worker and its
-// thread, shows the progress, cancels (putting the old installation back when needed) and
-// restarts the client at the end. It refuses to close while the worker runs.
+// thread, shows the progress, cancels (putting the old installation back when needed),
+// shows why an update failed, and restarts the client at the end. It refuses to close while
+// the worker runs.
 class KwUpdateWindow : public QDialog, public KwObject
 {
     Q_OBJECT
@@ -22,6 +23,12 @@ public:
     ~KwUpdateWindow() override;
 
     void beginUpdate(const QString &verfile, const QString &updateDir);
+    // Shows the failure page for a run that cannot even begin (no parameters, another
+    // update running); `cause` is an UpdateFailure.
+    void failBeforeStart(int cause, const QString &reason);
+    // The working folder the client is restarted in: the one the updater was started in
+    // (it moves its own away from the installation). Default: the current one.
+    void setRestartDir(const QString &dir) { m_restartDir = dir; }
     static bool copyDir(const QString &fromDir, const QString &toDir, bool overwrite);
 
     // What the process should return: non-zero once the update has failed.
@@ -38,7 +45,9 @@ public slots:
     void slotProgress(int progress, QString context);
     void cancelUpdate();
     void slotUpdateFinished(bool isRun);
-    void slotUpdateFailed(QString reason);
+    void slotUpdateFailed(int cause, QString reason);
+    // Esc and every other way out go the same road as the close button.
+    void reject() override;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -58,6 +67,7 @@ private:
     bool m_pressed = false;
     QPoint m_dragOffset;
     QString m_tmpDir;
+    QString m_restartDir;
     bool m_failed = false;
     bool m_canceling = false;
 };

@@ -1,5 +1,7 @@
 #include "kwupdatewindow.h"
+#include "runlock.h"
 #include "runparameters.h"
+#include "updatefailure.h"
 #include "updatelog.h"
 
 #include "bus/kwobject.h"
@@ -7,6 +9,7 @@
 #include "kwuserdatamgr.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSysInfo>
 
 int main(int argc, char *argv[])
@@ -20,16 +23,36 @@ int main(int argc, char *argv[])
     // The window decides when the run ends, and with which exit code.
     app.setQuitOnLastWindowClosed(false);
 
-    UpdateLog log(KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp/udpate_log.txt"));
+    const QString tmpDir = KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp");
+    QDir().mkpath(tmpDir);
+    // One updater per all-users folder: its log, parameters and the client's backup copy are
+    // shared. A second run must not even start the log afresh under the first one.
+    RunLock lock;
+    QString lockRefusal;
+    const bool alone = lock.tryLock(tmpDir + QStringLiteral("/kwupdate.lock"), &lockRefusal);
+    UpdateLog log(tmpDir + QStringLiteral("/udpate_log.txt"), alone ? UpdateLog::FromStart : UpdateLog::Append);
     KwObject::init();
     Kwcfg::getInstance()->loadCfg();
-    const RunParameters params =
-        RunParameters::read(KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp/updateparam.txt"));
+    RunParameters params;
+    QString paramsRefusal;
+    const bool haveParams = params.read(tmpDir + QStringLiteral("/updateparam.txt"), &paramsRefusal);
+
+    // A client usually starts the updater from its installation folder, which is about to be
+    // swapped (Windows refuses to rename a process's working folder); the client goes back
+    // there when it is restarted.
+    const QString startDir = QDir::currentPath();
+    QDir::setCurrent(tmpDir);
 
     auto *window = new KwUpdateWindow;
+    window->setRestartDir(startDir);
     QObject::connect(window, &KwUpdateWindow::signalQuit, &app, [](int exitCode) { QCoreApplication::exit(exitCode); });
     window->show();
-    window->beginUpdate(params.verfile, params.updateDir);
+    if (!alone)
+        window->failBeforeStart(int(UpdateFailure::AnotherRun), lockRefusal);
+    else if (!haveParams)
+        window->failBeforeStart(int(UpdateFailure::Parameters), QStringLiteral("no usable parameter file: ") + paramsRefusal);
+    else
+        window->beginUpdate(params.verfile, params.updateDir);
     const int result = app.exec();
     log.close();
     delete window;

@@ -1,18 +1,15 @@
 #include "packageinstaller.h"
 
+#include "packageunpacker.h"
+#include "stagepause.h"
+
 #include "kwuserdatamgr.h"
 
-#include <JlCompress.h>
-#include <quazip.h>
-#include <quazipfileinfo.h>
-
-#include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <future>
+#include <QStorageInfo>
 
 namespace {
 
@@ -31,56 +28,100 @@ QString normalized(const QString &path)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-bool isSameOrAbove(const QString &dir, const QString &other)
+bool isInside(const QString &path, const QString &dir)
 {
-    const QString o = normalized(other);
-    return o.compare(dir, PathCase) == 0 || o.startsWith(dir.endsWith('/') ? dir : dir + '/', PathCase);
+    return path.startsWith(dir.endsWith('/') ? dir : dir + '/', PathCase);
 }
 
-// An entry name that could write outside the folder it is unpacked into.
-bool escapes(const QString &name)
+bool isSame(const QString &a, const QString &b)
 {
-    if (name.startsWith('/') || name.startsWith('\\') || (name.size() >= 2 && name.at(1) == ':'))
-        return true;
-    const QStringList parts = QString(name).replace('\\', '/').split('/');
-    return parts.contains(QStringLiteral(".."));
+    return a.compare(b, PathCase) == 0;
 }
 
-QByteArray sha256Of(const QString &path)
+bool exists(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(&file);
-    return hash.result().toHex();
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+#ifdef Q_OS_WIN
+QString envFolder(const char *name)
+{
+    return QDir::cleanPath(QDir::fromNativeSeparators(qEnvironmentVariable(name)));
+}
+#endif
+
+// The system's own folders: never an installation of ours, nor anything inside them.
+QString systemFolderRefusal(const QString &dir)
+{
+#ifdef Q_OS_WIN
+    const QString windows = envFolder("SystemRoot");
+    if (!windows.isEmpty() && windows != QLatin1String(".") && (isSame(dir, windows) || isInside(dir, windows)))
+        return QStringLiteral("is the Windows folder or inside it");
+    for (const char *var : {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432", "ProgramData"}) {
+        const QString root = envFolder(var);
+        if (!root.isEmpty() && root != QLatin1String(".") && isSame(dir, root))
+            return QStringLiteral("is %1 itself").arg(root);
+    }
+    return QString();
+#else
+    const QString top = dir.section('/', 1, 1);
+    static const QStringList whole = {"usr", "etc", "bin", "sbin", "boot", "proc", "sys", "dev", "run"};
+    if ((whole.contains(top) || top.startsWith(QLatin1String("lib"))) && !isInside(dir, QStringLiteral("/usr/local")))
+        return QStringLiteral("is a system folder");
+    static const QStringList itself = {"/opt", "/usr/local", "/var", "/home", "/srv", "/tmp", "/root", "/mnt", "/media"};
+    if (itself.contains(dir))
+        return QStringLiteral("is a system folder");
+    return QString();
+#endif
 }
 
 } // namespace
 
 PackageInstaller::PackageInstaller(const QString &installDir)
     : m_installDir(QDir::cleanPath(installDir))
-    , m_stagingDir(m_installDir + QStringLiteral(".kwupdate-new"))
 {
 }
 
-QString PackageInstaller::refusalReason(const QString &installDir)
+QString PackageInstaller::sibling(const char *role) const
 {
-    if (installDir.trimmed().isEmpty())
+    return m_installDir + QStringLiteral(".kwupdate-") + QLatin1String(role);
+}
+
+QString PackageInstaller::pathRefusal(const QString &installDir)
+{
+    if (installDir.isEmpty())
         return QStringLiteral("no installation folder given");
     if (QDir::isRelativePath(installDir))
         return QStringLiteral("installation folder \"%1\" is not absolute").arg(installDir);
     const QString dir = normalized(installDir);
     if (QDir(dir).isRoot())
         return QStringLiteral("installation folder \"%1\" is a root folder").arg(installDir);
-    const QFileInfo info(dir);
-    if (info.exists() && !info.isDir())
+    const QString system = systemFolderRefusal(dir);
+    if (!system.isEmpty())
+        return QStringLiteral("installation folder \"%1\" %2").arg(installDir, system);
+    const QString home = normalized(QDir::homePath());
+    if (isSame(dir, home) || isInside(home, dir))
+        return QStringLiteral("installation folder \"%1\" holds the home folder %2").arg(installDir, home);
+    // The updater's own log and parameters, and the users' settings, live there.
+    const QString allUsers = normalized(KwUserDataMgr::getInstance()->getAllUsersDir());
+    if (isSame(dir, allUsers) || isInside(dir, allUsers) || isInside(allUsers, dir))
+        return QStringLiteral("installation folder \"%1\" overlaps the all-users folder %2").arg(installDir, allUsers);
+    return QString();
+}
+
+QString PackageInstaller::refusalReason(const QString &installDir)
+{
+    const QString why = pathRefusal(installDir);
+    if (!why.isEmpty())
+        return why;
+    const QFileInfo info(installDir);
+    if (info.isSymLink())
+        return QStringLiteral("installation folder \"%1\" is a link, not a real folder").arg(installDir);
+    if (!info.exists())
+        return QStringLiteral("installation folder \"%1\" does not exist").arg(installDir);
+    if (!info.isDir())
         return QStringLiteral("installation folder \"%1\" is not a folder").arg(installDir);
-    const QString guarded[] = {QDir::homePath(), QDir::currentPath(), KwUserDataMgr::getInstance()->getAllUsersDir()};
-    for (const QString &g : guarded) {
-        if (isSameOrAbove(dir, g))
-            return QStringLiteral("installation folder \"%1\" holds %2").arg(installDir, g);
-    }
     return QString();
 }
 
@@ -91,59 +132,76 @@ bool PackageInstaller::fail(const QString &why)
     return false;
 }
 
-bool PackageInstaller::checkEntries(const QString &zipPath, int *entryCount)
+bool PackageInstaller::removeIfThere(const QString &path)
 {
-    if (!QFileInfo(zipPath).isFile())
-        return fail(QStringLiteral("package %1 is missing").arg(zipPath));
-    QuaZip zip(zipPath);
-    if (!zip.open(QuaZip::mdUnzip))
-        return fail(QStringLiteral("package %1 is not a zip file (error %2)").arg(zipPath).arg(zip.getZipError()));
-    int count = 0;
-    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
-        QuaZipFileInfo64 info;
-        if (!zip.getCurrentFileInfo(&info))
-            return fail(QStringLiteral("package %1 has an unreadable entry").arg(zipPath));
-        if (info.name.isEmpty() || escapes(info.name))
-            return fail(QStringLiteral("package entry \"%1\" leaves the installation folder").arg(info.name));
-        if (info.isSymbolicLink())
-            return fail(QStringLiteral("package entry \"%1\" is a link").arg(info.name));
-        ++count;
+    if (!exists(path))
+        return true;
+    qDebug().noquote() << "PackageInstaller: removing" << path;
+    return removeTree(path) || fail(QStringLiteral("cannot remove %1").arg(path));
+}
+
+bool PackageInstaller::recover()
+{
+    QDir fs;
+    if (!exists(m_installDir) && exists(asideDir())) {
+        qWarning().noquote() << "PackageInstaller: an interrupted update left the installation at" << asideDir()
+                             << "; putting it back";
+        if (!fs.rename(asideDir(), m_installDir))
+            return fail(QStringLiteral("cannot put %1 back to %2").arg(asideDir(), m_installDir));
     }
-    if (zip.getZipError() != UNZ_OK)
-        return fail(QStringLiteral("package %1 has a damaged directory (error %2)").arg(zipPath).arg(zip.getZipError()));
-    if (count == 0)
-        return fail(QStringLiteral("package %1 is empty").arg(zipPath));
-    *entryCount = count;
+    if (exists(asideDir())) {
+        // The swap went through: what is in place is the new installation, complete.
+        qWarning().noquote() << "PackageInstaller: an interrupted update left the old installation at" << asideDir();
+        if (!removeIfThere(trashDir()) || !fs.rename(asideDir(), trashDir()))
+            return fail(QStringLiteral("cannot remove %1").arg(asideDir()));
+    }
+    return removeIfThere(trashDir()) && removeIfThere(stagingDir()) && removeIfThere(packageDir());
+}
+
+bool PackageInstaller::makePackageDir()
+{
+    if (!removeIfThere(packageDir()))
+        return false;
+    if (!QDir().mkdir(packageDir()))
+        return fail(QStringLiteral("cannot make the folder %1").arg(packageDir()));
+    // Nobody but the updater may write (or swap) the package it checks.
+    QFile::setPermissions(packageDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return true;
 }
 
-bool PackageInstaller::stagePackage(const QString &zipPath, const QString &sha256, QStringList *files)
+void PackageInstaller::discardPackageDir()
 {
-    int entries = 0;
-    if (!checkEntries(zipPath, &entries))
+    removeIfThere(packageDir());
+}
+
+bool PackageInstaller::stagePackage(QIODevice *package, QStringList *files)
+{
+    m_lackedSpace = false;
+    if (!removeIfThere(stagingDir()))
         return false;
-    discardStaging();
-    // The checksum needs one read of the package and unpacking another: let them overlap.
-    std::future<QByteArray> digest;
-    if (!sha256.isEmpty())
-        digest = std::async(std::launch::async, sha256Of, zipPath);
-    const QStringList written = JlCompress::extractDir(zipPath, m_stagingDir);
-    const QByteArray actual = digest.valid() ? digest.get() : QByteArray();
-    // extractDir removes what it wrote when an entry fails its CRC or cannot be written, and
-    // returns nothing; anything short of every entry is a failure.
-    if (written.size() != entries) {
-        discardStaging();
-        return fail(QStringLiteral("cannot unpack %1 (damaged entry or write error)").arg(zipPath));
+    PackageUnpacker unpacker(package);
+    const QStorageInfo volume(QFileInfo(m_installDir).absolutePath());
+    if (!unpacker.check(volume.isValid() ? volume.bytesAvailable() : -1)) {
+        m_lackedSpace = unpacker.lackedSpace();
+        return fail(unpacker.errorString());
     }
-    if (!sha256.isEmpty() && actual != sha256.toLatin1().toLower()) {
+    QStringList written;
+    bool paused = false;
+    const bool ok = unpacker.unpackTo(stagingDir(), &written, [&paused] {
+        if (!paused)
+            pauseAtStage("staging");
+        paused = true;
+    });
+    if (!ok) {
+        m_lackedSpace = unpacker.lackedSpace();
         discardStaging();
-        return fail(QStringLiteral("package %1 has checksum %2, expected %3").arg(zipPath, QString::fromLatin1(actual), sha256));
+        return fail(unpacker.errorString());
     }
     if (files) {
         // Reported where they will live once the staging folder has taken the installation's place.
         files->clear();
         for (const QString &path : written)
-            files->append(m_installDir + path.mid(m_stagingDir.size()));
+            files->append(m_installDir + path.mid(stagingDir().size()));
     }
     return true;
 }
@@ -153,72 +211,65 @@ bool PackageInstaller::stageFolder(const QString &folder)
     discardStaging();
     if (!QFileInfo(folder).isDir())
         return fail(QStringLiteral("%1 is not a folder").arg(folder));
-    if (!copyDir(folder, m_stagingDir, true)) {
+    if (!copyDir(folder, stagingDir(), true)) {
         discardStaging();
-        return fail(QStringLiteral("cannot copy %1 to %2").arg(folder, m_stagingDir));
+        return fail(QStringLiteral("cannot copy %1 to %2").arg(folder, stagingDir()));
     }
     return true;
 }
 
 void PackageInstaller::discardStaging()
 {
-    const QFileInfo info(m_stagingDir);
-    if ((info.exists() || info.isSymLink()) && !removeTree(m_stagingDir))
-        qWarning().noquote() << "PackageInstaller: cannot remove" << m_stagingDir;
-}
-
-QString PackageInstaller::freeAsidePath() const
-{
-    // A copy left by an interrupted run may be the only one the user has: never reuse it.
-    QString path = m_installDir + QStringLiteral(".kwupdate-old");
-    for (int n = 2; QFileInfo(path).exists() || QFileInfo(path).isSymLink(); ++n)
-        path = m_installDir + QStringLiteral(".kwupdate-old%1").arg(n);
-    return path;
+    removeIfThere(stagingDir());
 }
 
 bool PackageInstaller::replace()
 {
     QDir fs;
-    const QFileInfo current(m_installDir);
-    m_hadInstall = current.exists() || current.isSymLink();
-    m_asideDir.clear();
-    if (m_hadInstall) {
-        const QString aside = freeAsidePath();
-        if (!fs.rename(m_installDir, aside))
-            return fail(QStringLiteral("cannot move %1 aside (a file in use?)").arg(m_installDir));
-        m_asideDir = aside;
+    if (exists(asideDir())) {
+        discardStaging();
+        return fail(QStringLiteral("%1 is in the way").arg(asideDir()));
     }
-    if (fs.rename(m_stagingDir, m_installDir))
+    if (!fs.rename(m_installDir, asideDir())) {
+        discardStaging();
+        return fail(QStringLiteral("cannot move %1 aside (a file in use?)").arg(m_installDir));
+    }
+    pauseAtStage("swap");
+    if (fs.rename(stagingDir(), m_installDir))
         return true;
-    const QString why = QStringLiteral("cannot move %1 to %2").arg(m_stagingDir, m_installDir);
-    if (m_hadInstall && !fs.rename(m_asideDir, m_installDir))
-        qCritical().noquote() << "PackageInstaller: the old installation stays at" << m_asideDir;
-    else
-        m_asideDir.clear();
+    const QString why = QStringLiteral("cannot move %1 to %2").arg(stagingDir(), m_installDir);
+    if (!fs.rename(asideDir(), m_installDir))
+        qCritical().noquote() << "PackageInstaller: the old installation stays at" << asideDir();
     discardStaging();
     return fail(why);
 }
 
 void PackageInstaller::commit()
 {
-    if (!m_asideDir.isEmpty() && !removeTree(m_asideDir))
-        qWarning().noquote() << "PackageInstaller: cannot remove the old installation at" << m_asideDir;
-    m_asideDir.clear();
+    QDir fs;
+    if (!exists(asideDir()))
+        return;
+    // Renamed first: a half-deleted copy under the name "old" would be put back by recover().
+    if (!removeIfThere(trashDir()) || !fs.rename(asideDir(), trashDir())) {
+        qWarning().noquote() << "PackageInstaller: cannot remove the old installation at" << asideDir();
+        return;
+    }
+    pauseAtStage("commit");
+    removeIfThere(trashDir());
 }
 
 bool PackageInstaller::rollback()
 {
-    if (m_hadInstall && m_asideDir.isEmpty())
+    if (!exists(asideDir()))
         return fail(QStringLiteral("no copy of the old installation to put back"));
     QDir fs;
     discardStaging();
-    if (!fs.rename(m_installDir, m_stagingDir))
+    if (!fs.rename(m_installDir, stagingDir()))
         return fail(QStringLiteral("cannot move the new installation %1 away").arg(m_installDir));
-    if (m_hadInstall && !fs.rename(m_asideDir, m_installDir)) {
-        fs.rename(m_stagingDir, m_installDir);
-        return fail(QStringLiteral("cannot move %1 back to %2").arg(m_asideDir, m_installDir));
+    if (!fs.rename(asideDir(), m_installDir)) {
+        fs.rename(stagingDir(), m_installDir);
+        return fail(QStringLiteral("cannot move %1 back to %2").arg(asideDir(), m_installDir));
     }
-    m_asideDir.clear();
     discardStaging();
     return true;
 }

@@ -3,47 +3,70 @@
 #include <QString>
 #include <QStringList>
 
-// Turns a downloaded package into the client's installation without ever leaving the user
-// with less than they had.
+class QIODevice;
+
+// Turns a checked package into the client's installation without ever leaving the user with
+// less than they had, whatever point the process is killed at.
 //
-// The package is checked and unpacked into a staging folder beside the installation first;
-// only a complete staging folder replaces the installation, by two renames on the same file
-// system (old one aside, new one in). The old copy is kept until commit(), so rollback() can
-// put it back. Nothing is ever deleted outside the installation, the staging folder and the
-// moved-aside copy.
+// Everything happens beside the installation `<dir>`, on its file system, under fixed names:
+//   <dir>.kwupdate-pkg    the downloaded package (a folder only the updater writes)
+//   <dir>.kwupdate-new    the staging folder, filled from the package
+//   <dir>.kwupdate-old    the old installation, moved aside by the swap; always complete
+//   <dir>.kwupdate-trash  a folder being deleted
+//   <dir>.kwupdate-lock   the lock of the run that works on <dir>
+// The swap is two renames (old aside, new in); commit() renames the old copy to the trash
+// before deleting it, so a partly deleted folder never passes for an installation. recover()
+// reads these names to finish what an interrupted run left.
 class PackageInstaller
 {
 public:
     explicit PackageInstaller(const QString &installDir);
 
-    // Why `installDir` must not be replaced (empty, relative, a root, the home folder, the
-    // working folder, the all-users folder or a folder above one of them, a file); empty when
-    // it may.
+    // Why `installDir` must never be replaced, judged by its path alone: empty or relative, a
+    // root, a system folder, the home folder or above, the all-users folder or anything
+    // inside or above it. Empty when it may.
+    static QString pathRefusal(const QString &installDir);
+    // pathRefusal(), and besides the folder must exist and be a real folder, not a link.
     static QString refusalReason(const QString &installDir);
 
-    // Checks the package (a zip whose entries all stay inside the target, no links, the
-    // checksum when `sha256` is given) and unpacks it into the staging folder; CRC errors
-    // surface while unpacking. On failure the staging folder is gone again. `files` gets the
-    // paths written, as they will be inside the installation.
-    bool stagePackage(const QString &zipPath, const QString &sha256, QStringList *files);
+    // Puts right what an interrupted run left: the installation missing and the old copy
+    // aside means the old copy goes back; an old copy beside a complete installation is
+    // deleted, as are staging, trash and package folders. False when something cannot be
+    // put right (nothing else is touched then).
+    bool recover();
+
+    // A fresh, private folder for the package; discarded with discardPackageDir().
+    bool makePackageDir();
+    void discardPackageDir();
+
+    // Checks the package read from `package` (entry names, declared sizes against the
+    // package and the free space of the volume) and unpacks it into the staging folder. On
+    // failure the staging folder is gone again and lackedSpace() tells whether room was
+    // what failed. `files` gets the paths written, as they will be inside the installation.
+    bool stagePackage(QIODevice *package, QStringList *files);
     // Fills the staging folder with a copy of `folder`.
     bool stageFolder(const QString &folder);
     void discardStaging();
 
-    // Puts the staging folder in the installation's place; the old installation is kept
-    // aside. On failure the installation is as it was.
+    // Puts the staging folder in the installation's place; the old installation waits
+    // aside. On failure the installation is as it was and the staging folder is gone.
     bool replace();
-    // Forgets the moved-aside copy.
+    // Deletes the old installation.
     void commit();
-    // Undoes replace(): the new installation goes, the moved-aside copy comes back.
+    // Undoes replace(): the new installation goes, the old one comes back.
     bool rollback();
     // Replaces the installation with a copy of `backupDir` (the copy the client leaves
     // before an update); refuses when there is no such folder, so nothing is removed.
     bool restoreFrom(const QString &backupDir);
 
     QString installDir() const { return m_installDir; }
-    QString stagingDir() const { return m_stagingDir; }
+    QString packageDir() const { return sibling("pkg"); }
+    QString stagingDir() const { return sibling("new"); }
+    QString asideDir() const { return sibling("old"); }
+    QString trashDir() const { return sibling("trash"); }
+    QString lockPath() const { return sibling("lock"); }
     QString errorString() const { return m_error; }
+    bool lackedSpace() const { return m_lackedSpace; }
 
     // Copies the tree below `fromDir` into `toDir` (created when missing); with `overwrite`,
     // files already there are replaced. Stops at the first failure.
@@ -53,12 +76,10 @@ public:
 
 private:
     bool fail(const QString &why);
-    bool checkEntries(const QString &zipPath, int *entryCount);
-    QString freeAsidePath() const;
+    QString sibling(const char *role) const;
+    bool removeIfThere(const QString &path);
 
     QString m_installDir;
-    QString m_stagingDir;
-    QString m_asideDir;     // set by replace() while the old installation waits there
-    bool m_hadInstall = false;
     QString m_error;
+    bool m_lackedSpace = false;
 };

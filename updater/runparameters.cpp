@@ -1,17 +1,17 @@
 #include "runparameters.h"
 
-#include <QFile>
+#include "regularfile.h"
+
 #include <QTextStream>
 
-RunParameters RunParameters::read(const QString &path)
+bool RunParameters::read(const QString &path, QString *why)
 {
-    RunParameters params;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return params;
+    QByteArray content;
+    if (!readRegularFile(path, MaxFileBytes, &content, why))
+        return false;
     // readLine() drops "\n" and "\r\n" alike; the stream honours a byte-order mark.
-    QTextStream in(&file);
-    params.verfile = in.readLine();
-    params.updateDir = in.readLine();
-    return params;
+    QTextStream in(&content, QIODevice::ReadOnly);
+    verfile = in.readLine();
+    updateDir = in.readLine();
+    return true;
 }

@@ -1,6 +1,7 @@
 #include "updater.h"
 
 #include "packageinstaller.h"
+#include "stagepause.h"
 
 #include "downloadupdate.h"
 #include "kwuserdatamgr.h"
@@ -8,15 +9,33 @@
 
 #include <QDebug>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
+#include <QStorageInfo>
 #include <QTimer>
 #include <QUrl>
+
+namespace {
+
+const QString PackageName = QStringLiteral("kwfn_update.zip");
+
+// Room the package itself needs beside the installation before anything is fetched.
+bool packageFits(const QString &installDir, qint64 packageBytes)
+{
+    const QStorageInfo volume(QFileInfo(installDir).absolutePath());
+    return !volume.isValid() || volume.bytesAvailable() < 0 || volume.bytesAvailable() > packageBytes + (32 << 20);
+}
+
+} // namespace
 
 Updater::Updater(QObject *parent)
     : QObject(parent)
     , m_tmpDir(KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp"))
 {
 }
+
+Updater::~Updater() = default;
 
 bool Updater::isStopped()
 {
@@ -36,11 +55,6 @@ bool Updater::isCanceled()
     return m_canceled;
 }
 
-QString Updater::packagePath() const
-{
-    return m_tmpDir + QStringLiteral("/kwfn_update.zip");
-}
-
 void Updater::startUpdate(QString verfile, QString updateDir)
 {
     {
@@ -51,31 +65,86 @@ void Updater::startUpdate(QString verfile, QString updateDir)
     emit signalProgress(0, QStringLiteral("准备更新..."));
     const UpdateFlowPrivate info = VerInfoParse::updateInfoParse(verfile);
     m_updateDir = updateDir;
-    m_sha256 = info.sha256;
     if (isCanceled()) {
         stop(0);
         return;
     }
-    // Checked before anything is fetched: a wrong folder must cost the user nothing.
-    const QString refusal = PackageInstaller::refusalReason(m_updateDir);
-    if (!refusal.isEmpty()) {
-        fail(refusal);
+    if (!prepare(updateDir, info))
         return;
-    }
     emit signalProgress(10, QStringLiteral("正在下载更新包..."));
+    qDebug().noquote() << Q_FUNC_INFO << "download pack path:" << info.url;
+    startDownload(info.url, info.size > 0 ? qMin<qint64>(info.size, MaxPackageBytes) : MaxPackageBytes);
+}
+
+// Everything that must hold before a byte is fetched; each refusal costs the user nothing.
+bool Updater::prepare(const QString &updateDir, const UpdateFlowPrivate &info)
+{
+    if (info.url.isEmpty()) {
+        fail(UpdateFailure::Description, QStringLiteral("the version description names no package"));
+        return false;
+    }
+    const QString refusal = PackageInstaller::pathRefusal(updateDir);
+    if (!refusal.isEmpty()) {
+        fail(UpdateFailure::Folder, refusal);
+        return false;
+    }
+    auto installer = std::make_unique<PackageInstaller>(updateDir);
+    QString why;
+    if (!m_lock.tryLock(installer->lockPath(), &why)) {
+        fail(UpdateFailure::AnotherRun, why);
+        return false;
+    }
+    m_installer = std::move(installer);
+    if (!m_installer->recover()) {
+        fail(UpdateFailure::Install, m_installer->errorString());
+        return false;
+    }
+    const QString folderRefusal = PackageInstaller::refusalReason(updateDir);
+    if (!folderRefusal.isEmpty()) {
+        fail(UpdateFailure::Folder, folderRefusal);
+        return false;
+    }
+    if (!m_check.begin(updateDir, info.sha256, info.signature)) {
+        fail(m_check.failure(), m_check.errorString());
+        return false;
+    }
+    if (!packageFits(updateDir, info.size)) {
+        fail(UpdateFailure::DiskSpace, QStringLiteral("no room for a package of %1 bytes beside %2").arg(info.size).arg(updateDir));
+        return false;
+    }
+    if (!m_installer->makePackageDir()) {
+        fail(UpdateFailure::Install, m_installer->errorString());
+        return false;
+    }
+    return true;
+}
+
+void Updater::startDownload(const QString &url, qint64 limit)
+{
     if (!m_download) {
         auto *download = new DownloadUpdate(this);
         connect(download, &DownloadUpdate::downloadProgress, this, &Updater::downloadProgress);
+        connect(download, &DownloadUpdate::dataWritten, this, &Updater::onDataWritten);
         connect(download, &DownloadUpdate::finished, this, &Updater::slotDownloadFinished);
         QMutexLocker lock(&m_mutex);
         m_download = download;
     }
-    qDebug().noquote() << Q_FUNC_INFO << "download pack path:" << info.url;
+    m_download->setTargetFolder(m_installer->packageDir());
+    m_download->setMaxBytes(limit);
     bool started = false;
-    m_download->downloadUnBlocked(QUrl(info.url, QUrl::TolerantMode), &started, DownloadUpdate::DownloadUpdatePackage);
+    m_download->downloadUnBlocked(QUrl(url, QUrl::TolerantMode), &started, DownloadUpdate::DownloadUpdatePackage);
     // A cancel that came while the download was being set up found nothing to abort yet.
     if (isCanceled())
         m_download->abort();
+}
+
+void Updater::onDataWritten(const QByteArray &chunk)
+{
+    m_check.addData(chunk);
+    if (!m_pausedInDownload) {
+        m_pausedInDownload = true;
+        pauseAtStage("download");
+    }
 }
 
 void Updater::cancel()
@@ -99,48 +168,69 @@ void Updater::slotDownloadFinished()
         m_step = 1;
     }
     if (isCanceled()) {
+        m_installer->discardPackageDir();
         stop(1);
         return;
     }
     if (!m_download->succeeded()) {
-        fail(QStringLiteral("download failed: %1").arg(m_download->errorString()));
+        fail(UpdateFailure::Network, QStringLiteral("download failed: %1").arg(m_download->errorString()));
         return;
     }
     qDebug() << "download finished";
     emit signalProgress(110, QStringLiteral("下载完成"));
     emit signalProgress(110, QStringLiteral("正在解压..."));
-
-    PackageInstaller installer(m_updateDir);
-    QStringList files;
-    if (!installer.stagePackage(packagePath(), m_sha256, &files)) {
-        fail(installer.errorString());
+    if (!install())
         return;
-    }
-    if (isCanceled()) {
-        installer.discardStaging();
-        stop(1);
-        return;
-    }
-    if (!installer.replace()) {
-        fail(installer.errorString());
-        return;
-    }
-    qDebug().noquote() << QStringLiteral("compressed:") + packagePath() + QStringLiteral(" to:") + m_updateDir;
-    qDebug().noquote() << "compressed files:" << files.join(QStringLiteral(", "));
     settle();
     if (isCanceled()) {
-        if (!installer.rollback())
-            qCritical().noquote() << "cannot put the old installation back:" << installer.errorString();
+        if (!m_installer->rollback())
+            qCritical().noquote() << "cannot put the old installation back:" << m_installer->errorString();
         stop(1);
         return;
     }
-    installer.commit();
+    m_installer->commit();
     stop(2);
     emit signalProgress(120, QStringLiteral("更新完成..."));
 }
 
+// Checks the downloaded bytes, then unpacks them from the one open file and swaps the result in.
+bool Updater::install()
+{
+    if (!m_check.finish()) {
+        fail(m_check.failure(), m_check.errorString());
+        return false;
+    }
+    const QString packagePath = m_installer->packageDir() + QLatin1Char('/') + PackageName;
+    QFile package(packagePath);
+    if (!package.open(QIODevice::ReadOnly) || package.size() != m_check.bytes()) {
+        fail(UpdateFailure::Package, QStringLiteral("the package %1 is not the one downloaded").arg(packagePath));
+        return false;
+    }
+    QStringList files;
+    const bool staged = m_installer->stagePackage(&package, &files);
+    package.close();
+    m_installer->discardPackageDir();
+    if (!staged) {
+        fail(m_installer->lackedSpace() ? UpdateFailure::DiskSpace : UpdateFailure::Package, m_installer->errorString());
+        return false;
+    }
+    if (isCanceled()) {
+        m_installer->discardStaging();
+        stop(1);
+        return false;
+    }
+    if (!m_installer->replace()) {
+        fail(UpdateFailure::Install, m_installer->errorString());
+        return false;
+    }
+    qDebug().noquote() << QStringLiteral("compressed:") + packagePath + QStringLiteral(" to:") + m_updateDir;
+    qDebug().noquote() << "compressed files:" << files.join(QStringLiteral(", "));
+    return true;
+}
+
 void Updater::settle()
 {
+    pauseAtStage("pause");
     // Waits in the event loop rather than spinning: the worker stays responsive, the CPU idle.
     QEventLoop loop;
     QTimer::singleShot(m_settleMs, &loop, &QEventLoop::quit);
@@ -160,11 +250,17 @@ void Updater::stop(int step)
     // Released in this thread, which owns its network objects; cancel() no longer sees it.
     if (download)
         download->deleteLater();
+    m_lock.unlock();
 }
 
-void Updater::fail(const QString &reason)
+void Updater::fail(UpdateFailure cause, const QString &reason)
 {
-    qWarning().noquote() << "update failed, the installation was kept:" << reason;
+    logUpdateFailure(reason);
+    // Only a run that holds the lock made anything beside the installation.
+    if (m_installer && m_lock.isLocked()) {
+        m_installer->discardStaging();
+        m_installer->discardPackageDir();
+    }
     stop(updateStep());
-    emit signalUpdateFailed(reason);
+    emit signalUpdateFailed(int(cause), reason);
 }

@@ -1,21 +1,33 @@
 #pragma once
 
+#include "packagecheck.h"
+#include "runlock.h"
+
 #include <QMutex>
 #include <QObject>
 #include <QString>
 
-class DownloadUpdate;
+#include <memory>
 
-// The update worker. It lives in its own thread: it reads the version description, downloads
-// the package, checks and unpacks it beside the installation and swaps it in. Progress runs
-// from 0 to 120. The window talks to it through queued signals and the three locked calls
-// cancel(), isStopped() and updateStep().
+class DownloadUpdate;
+struct UpdateFlowPrivate;
+class PackageInstaller;
+
+// The update worker. It lives in its own thread: it reads the version description, locks the
+// installation, finishes what an interrupted run left, downloads the package while checking
+// its checksum and signature, unpacks it beside the installation and swaps it in. Progress
+// runs from 0 to 120. The window talks to it through queued signals and the three locked
+// calls cancel(), isStopped() and updateStep().
 class Updater : public QObject
 {
     Q_OBJECT
 
 public:
+    // The largest package accepted, whatever the description says.
+    static constexpr qint64 MaxPackageBytes = qint64(2) << 30;
+
     explicit Updater(QObject *parent = nullptr);
+    ~Updater() override;
 
     bool isStopped();
     // 0 preparing or downloading, 1 download over, 2 installation replaced.
@@ -27,8 +39,9 @@ public:
 
 signals:
     void signalProgress(int progress, QString context);
-    // The update could not be made; the installation is as it was. `reason` is for the log.
-    void signalUpdateFailed(QString reason);
+    // The update could not be made; the installation is as it was. `cause` is an
+    // UpdateFailure, `reason` the details for the log.
+    void signalUpdateFailed(int cause, QString reason);
 
 public slots:
     void startUpdate(QString verfile, QString updateDir);
@@ -37,11 +50,14 @@ public slots:
     void slotDownloadFinished();
 
 private:
+    bool prepare(const QString &updateDir, const UpdateFlowPrivate &info);
+    void startDownload(const QString &url, qint64 limit);
+    void onDataWritten(const QByteArray &chunk);
+    bool install();
     bool isCanceled();
     void stop(int step);
-    void fail(const QString &reason);
+    void fail(UpdateFailure cause, const QString &reason);
     void settle();
-    QString packagePath() const;
 
     QString m_updateDir;
     QMutex m_mutex;
@@ -50,6 +66,9 @@ private:
     DownloadUpdate *m_download = nullptr;
     int m_step = 0;
     QString m_tmpDir;
-    QString m_sha256;
     int m_settleMs = 1000;
+    std::unique_ptr<PackageInstaller> m_installer;
+    RunLock m_lock;
+    PackageCheck m_check;
+    bool m_pausedInDownload = false;
 };

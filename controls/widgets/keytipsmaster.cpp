@@ -3,11 +3,11 @@
 
 #include "kwcfg.h"
 #include "navigation/kwline.h"
+#include "regularfile.h"
 #include "window/basewidget.h"
 #include "widgets/drawkeycanvas.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -89,13 +89,15 @@ void KeyTipsMaster::loadShortcuts()
     QList<DrawKeyCanvas::KeyItem> numbers;
     QString notice;
 
-    QFile file(Kwcfg::getInstance()->getShortCutCfgPath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug() << "file open failed..." << file.errorString();
+    // A shortcut list is a few kilobytes; a FIFO or a device put in its place must not block
+    // or flood the client at start.
+    constexpr qint64 MaxShortcutFileBytes = 1 << 20;
+    QByteArray content;
+    QString why;
+    if (!readRegularFile(Kwcfg::getInstance()->getShortCutCfgPath(), MaxShortcutFileBytes, &content, &why)) {
+        qDebug() << "file open failed..." << why;
         notice = QString::fromUtf8("无法读取快捷键文件");
     } else {
-        const QByteArray content = file.readAll();
-        file.close();
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(content, &error);
         if (error.error != QJsonParseError::NoError) {

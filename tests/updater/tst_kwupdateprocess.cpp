@@ -82,7 +82,7 @@ void TestKwUpdateProcess::runsFromParameterFile()
     if (withDir) {
         QCOMPARE(lines.first(), QString("void Updater::startUpdate(QString, QString) download pack path: ") + info.url);
         QVERIFY(lines.contains("download finished"));
-        QVERIFY(lines.contains("compressed:" + tmp + "/kwfn_update.zip to:" + inst));
+        QVERIFY(lines.contains("compressed:" + inst + ".kwupdate-pkg/kwfn_update.zip to:" + inst));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "kwupdatewindow.h"
 #include "packageinstaller.h"
+#include "updatefailure.h"
 #include "updater.h"
 #include "updatertestkit.h"
 
@@ -16,6 +17,8 @@
 #include <QtTest>
 
 using namespace kwtest;
+
+Q_DECLARE_METATYPE(UpdateFailure)
 
 namespace {
 
@@ -45,6 +48,7 @@ private slots:
     void failureKeepsInstallation_data();
     void failureKeepsInstallation();
     void closeRefusedWhileRunning();
+    void escapeGoesTheCloseButtonsWay();
     void dragMovesFromSurfaceNotFromButtons_data();
     void dragMovesFromSurfaceNotFromButtons();
 
@@ -198,6 +202,7 @@ void TestKwUpdateWindow::failureKeepsInstallation_data()
     QTest::addColumn<bool>("wrongSum");
     QTest::addColumn<QString>("dir");           // "inst" for the real installation
     QTest::addColumn<bool>("fetched");
+    QTest::addColumn<UpdateFailure>("cause");
 
     QList<Entry> parent = goodPackage();
     parent << Entry{"../evil.txt", "x"};
@@ -207,16 +212,19 @@ void TestKwUpdateWindow::failureKeepsInstallation_data()
     QVERIFY(makeZip(m_root.path() + "/absolute.zip", absolute));
     const QByteArray good = readAll(m_root.path() + "/good.zip");
 
-    QTest::newRow("404") << "/missing.zip" << QByteArray() << qint64(-1) << false << "inst" << true;
-    QTest::newRow("refused") << "refused" << QByteArray() << qint64(-1) << false << "inst" << false;
-    QTest::newRow("truncated") << "/pkg.zip" << good << qint64(good.size() / 2) << false << "inst" << true;
-    QTest::newRow("corrupt zip") << "/pkg.zip" << QByteArray(4000, 'z') << qint64(-1) << false << "inst" << true;
-    QTest::newRow("parent entry") << "/pkg.zip" << readAll(m_root.path() + "/parent.zip") << qint64(-1) << false << "inst" << true;
-    QTest::newRow("absolute entry") << "/pkg.zip" << readAll(m_root.path() + "/absolute.zip") << qint64(-1) << false << "inst" << true;
-    QTest::newRow("checksum mismatch") << "/pkg.zip" << good << qint64(-1) << true << "inst" << true;
-    QTest::newRow("empty updateDir") << "/pkg.zip" << good << qint64(-1) << false << "" << false;
-    QTest::newRow("relative updateDir") << "/pkg.zip" << good << qint64(-1) << false << "kwfn" << false;
-    QTest::newRow("no address") << "" << good << qint64(-1) << false << "inst" << false;
+    const auto N = UpdateFailure::Network, P = UpdateFailure::Package, F = UpdateFailure::Folder;
+    QTest::newRow("404") << "/missing.zip" << QByteArray() << qint64(-1) << false << "inst" << true << N;
+    QTest::newRow("refused") << "refused" << QByteArray() << qint64(-1) << false << "inst" << false << N;
+    QTest::newRow("truncated") << "/pkg.zip" << good << qint64(good.size() / 2) << false << "inst" << true << N;
+    QTest::newRow("longer than described") << "/pkg.zip" << good << qint64(-1) << false << "inst" << true << N;
+    QTest::newRow("corrupt zip") << "/pkg.zip" << QByteArray(4000, 'z') << qint64(-1) << false << "inst" << true << P;
+    QTest::newRow("parent entry") << "/pkg.zip" << readAll(m_root.path() + "/parent.zip") << qint64(-1) << false << "inst" << true << P;
+    QTest::newRow("absolute entry") << "/pkg.zip" << readAll(m_root.path() + "/absolute.zip") << qint64(-1) << false << "inst" << true << P;
+    QTest::newRow("checksum mismatch") << "/pkg.zip" << good << qint64(-1) << true << "inst" << true << P;
+    QTest::newRow("empty updateDir") << "/pkg.zip" << good << qint64(-1) << false << "" << false << F;
+    QTest::newRow("relative updateDir") << "/pkg.zip" << good << qint64(-1) << false << "kwfn" << false << F;
+    QTest::newRow("missing updateDir") << "/pkg.zip" << good << qint64(-1) << false << "missing" << false << F;
+    QTest::newRow("no address") << "" << good << qint64(-1) << false << "inst" << false << UpdateFailure::Description;
 }
 
 void TestKwUpdateWindow::failureKeepsInstallation()
@@ -227,6 +235,7 @@ void TestKwUpdateWindow::failureKeepsInstallation()
     QFETCH(bool, wrongSum);
     QFETCH(QString, dir);
     QFETCH(bool, fetched);
+    QFETCH(UpdateFailure, cause);
 
     serve(body, sendBytes);
     QString url = path;
@@ -240,10 +249,16 @@ void TestKwUpdateWindow::failureKeepsInstallation()
     UpdateFlowPrivate info;
     info.url = url;
     info.sha256 = wrongSum ? QString(64, 'b') : sha256Hex(body);
-    QVERIFY(start(VerInfoParse::toText(info), dir == "inst" ? inst() : dir));
+    if (QByteArray(QTest::currentDataTag()) == "longer than described")
+        info.size = body.size() - 1;
+    const QString target = dir == "inst" ? inst() : dir == "missing" ? inst() + " old" : dir;
+    QVERIFY(start(VerInfoParse::toText(info), target));
 
     QTRY_COMPARE_WITH_TIMEOUT(tip(), FailedTip, 15000);
-    QCOMPARE(page(), 1);
+    // Failure has a page of its own, saying why in the user's words.
+    QCOMPARE(page(), 3);
+    QCOMPARE(m_window->findChild<QLabel *>("lab_fail_title")->text(), QString("更新失败"));
+    QCOMPARE(m_window->findChild<QLabel *>("lab_fail_reason")->text(), failureText(cause));
     QVERIFY(m_window->updater()->isStopped());
     QCOMPARE(snapshot(inst()), m_before);
     QCOMPARE(leftovers(inst()), QStringList());
@@ -252,8 +267,40 @@ void TestKwUpdateWindow::failureKeepsInstallation()
     QVERIFY(!QFileInfo::exists(m_dir.path() + "/程序 files/evil.txt"));
     QVERIFY(!QFileInfo::exists("/tmp/kwupdate-evil.txt"));
 
+    QVERIFY(!QFileInfo::exists(target + " old"));
     QCOMPARE(m_window->exitCode(), 1);
-    QCOMPARE(clickForExitCode("btn_mid_cancle"), 1);
+    QCOMPARE(clickForExitCode("btn_fail_close"), 1);
+}
+
+void TestKwUpdateWindow::escapeGoesTheCloseButtonsWay()
+{
+    serve(m_package, 100, false);
+    QVERIFY(start(describe("/pkg.zip", m_package), inst()));
+    QTRY_COMPARE(tip(), QString("正在下载更新包..."));
+    // While the worker runs, Esc is refused like the close button, not a silent hide.
+    bool refused = false;
+    QTimer::singleShot(300, [&refused] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        refused = box && box->text() == QString("正在更新程序，请取消或者等待结束。");
+        if (box)
+            box->button(QMessageBox::Ok)->click();
+    });
+    QSignalSpy quit(m_window, &KwUpdateWindow::signalQuit);
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    QVERIFY(refused);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(quit.count(), 0);
+
+    // Once the run has failed, Esc ends it with the failure's exit code.
+    m_window->failBeforeStart(int(UpdateFailure::AnotherRun), "test");
+    QCOMPARE(page(), 3);
+    QCOMPARE(m_window->findChild<QLabel *>("lab_fail_reason")->text(), failureText(UpdateFailure::AnotherRun));
+    m_window->updater()->cancel();
+    QTRY_VERIFY(m_window->updater()->isStopped());
+    QTest::keyClick(m_window, Qt::Key_Escape);
+    QCOMPARE(quit.count(), 1);
+    QCOMPARE(quit.at(0).at(0).toInt(), 1);
+    QCOMPARE(snapshot(inst()), m_before);
 }
 
 void TestKwUpdateWindow::closeRefusedWhileRunning()

@@ -42,11 +42,12 @@ bool save(const QImage &img, const QString &dir, const QString &name)
 
 // A blue header band with a soft wave, the brand mark and a title: the common top of the
 // three pages.
-void drawHeader(QPainter &p, int width, int height, const QString &title, const QString &subtitle)
+void drawHeader(QPainter &p, int width, int height, const QString &title, const QString &subtitle,
+                const QColor &dark = Brand, const QColor &light = BrandLight)
 {
     QLinearGradient band(0, 0, width, height);
-    band.setColorAt(0, Brand);
-    band.setColorAt(1, BrandLight);
+    band.setColorAt(0, dark);
+    band.setColorAt(1, light);
     QPainterPath shape;
     shape.moveTo(0, 0);
     shape.lineTo(width, 0);
@@ -65,7 +66,7 @@ void drawHeader(QPainter &p, int width, int height, const QString &title, const 
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawRoundedRect(mark, 6, 6);
-    p.setPen(QPen(Brand, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(dark, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(QPolygon({QPoint(27, 37), QPoint(33, 30), QPoint(38, 34), QPoint(44, 24)}));
     p.setPen(Qt::white);
     p.setFont(uiFont(14, true));
@@ -78,13 +79,14 @@ void drawHeader(QPainter &p, int width, int height, const QString &title, const 
     p.drawText(QRect(34, 94, width - 68, 22), Qt::AlignVCenter | Qt::AlignLeft, subtitle);
 }
 
-QImage background(int bandHeight, const QString &title, const QString &subtitle)
+QImage background(int bandHeight, const QString &title, const QString &subtitle, const QColor &dark = Brand,
+                  const QColor &light = BrandLight)
 {
     QImage img = canvas(510, 330);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(img.rect(), QColor(0xf7, 0xfa, 0xfd));
-    drawHeader(p, 510, bandHeight, title, subtitle);
+    drawHeader(p, 510, bandHeight, title, subtitle, dark, light);
     // A one-pixel frame: the window is frameless.
     p.setPen(QColor(0x8a, 0xb4, 0xe0));
     p.setBrush(Qt::NoBrush);
@@ -136,6 +138,24 @@ QImage progressBackground()
     p.setBrush(BrandLight);
     p.drawPolygon(QPolygon({c + QPoint(-34, -10), c + QPoint(-18, -10), c + QPoint(-26, 2)}));
     p.drawPolygon(QPolygon({c + QPoint(34, 10), c + QPoint(18, 10), c + QPoint(26, -2)}));
+    return img;
+}
+
+// The failure page: a warm band and a warning seal; its title and texts are labels, since the
+// reason changes from run to run.
+QImage failBackground()
+{
+    const QColor dark(0xc0, 0x39, 0x2b), light(0xe8, 0x7a, 0x4a);
+    QImage img = background(130, QString(), QString(), dark, light);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPoint c(440, 130);
+    p.setPen(QPen(Qt::white, 4));
+    p.setBrush(QColor(0xe0, 0x5a, 0x3a));
+    p.drawEllipse(c, 34, 34);
+    p.setPen(QPen(Qt::white, 7, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c + QPoint(0, -16), c + QPoint(0, 4));
+    p.drawPoint(c + QPoint(0, 17));
     return img;
 }
 
@@ -223,7 +243,8 @@ int main(int argc, char *argv[])
 
     bool ok = save(startBackground(), dir, QStringLiteral("install-update-BG_03.png"))
         && save(progressBackground(), dir, QStringLiteral("Update-BG.png"))
-        && save(endBackground(), dir, QStringLiteral("Update complete-BG.png"));
+        && save(endBackground(), dir, QStringLiteral("Update complete-BG.png"))
+        && save(failBackground(), dir, QStringLiteral("Update failed-BG.png"));
     for (const Button &b : buttons) {
         const QString label = QString::fromUtf8(b.label);
         ok = ok && save(button(b.w, b.h, label, b.style, false), dir, QLatin1String(b.name) + QStringLiteral(".png"))

@@ -1,0 +1,49 @@
+#include "updatefailure.h"
+
+#include <QDebug>
+
+QString failureText(UpdateFailure failure)
+{
+    switch (failure) {
+    case UpdateFailure::Parameters:
+        return QStringLiteral("没有找到更新参数，请从客户端重新发起更新。");
+    case UpdateFailure::Description:
+        return QStringLiteral("更新信息无效，请稍后重试。");
+    case UpdateFailure::AnotherRun:
+        return QStringLiteral("另一个更新程序正在运行，请等待它结束。");
+    case UpdateFailure::Folder:
+        return QStringLiteral("安装目录无效或不允许替换。");
+    case UpdateFailure::Network:
+        return QStringLiteral("无法下载更新包，请检查网络连接后重试。");
+    case UpdateFailure::Package:
+        return QStringLiteral("更新包已损坏或不完整。");
+    case UpdateFailure::Signature:
+        return QStringLiteral("更新包的签名无效，已拒绝安装。");
+    case UpdateFailure::DiskSpace:
+        return QStringLiteral("磁盘空间不足，请清理后重试。");
+    case UpdateFailure::Install:
+        return QStringLiteral("无法替换安装目录，请关闭正在运行的程序后重试。");
+    }
+    return QString();
+}
+
+const char *failureName(UpdateFailure failure)
+{
+    switch (failure) {
+    case UpdateFailure::Parameters: return "parameters";
+    case UpdateFailure::Description: return "description";
+    case UpdateFailure::AnotherRun: return "another update running";
+    case UpdateFailure::Folder: return "installation folder refused";
+    case UpdateFailure::Network: return "network";
+    case UpdateFailure::Package: return "package damaged";
+    case UpdateFailure::Signature: return "signature";
+    case UpdateFailure::DiskSpace: return "disk space";
+    case UpdateFailure::Install: return "installation";
+    }
+    return "";
+}
+
+void logUpdateFailure(const QString &reason)
+{
+    qWarning().noquote() << "update failed, the installation was kept:" << reason;
+}
