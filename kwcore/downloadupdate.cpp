@@ -45,6 +45,7 @@ struct DownloadUpdate::Job
     QString path;
     QString partPath;
     QFile file;
+    QIODevice *out = nullptr;   // `file`, or the caller's device
     QPointer<QNetworkReply> reply;
     qint64 written = 0;
     qint64 expected = -1;   // Content-Length, -1 when the server did not say
@@ -68,8 +69,10 @@ DownloadUpdate::~DownloadUpdate()
         m_job->reply->disconnect(this);
         m_job->reply->abort();
     }
-    m_job->file.close();
-    QFile::remove(m_job->partPath);
+    if (!m_job->partPath.isEmpty()) {
+        m_job->file.close();
+        QFile::remove(m_job->partPath);
+    }
 }
 
 QString DownloadUpdate::targetPath(const QUrl &url, DownloadType type)
@@ -85,9 +88,9 @@ QString DownloadUpdate::targetPath(const QUrl &url, DownloadType type)
     return dir + QLatin1Char('/') + name;
 }
 
-void DownloadUpdate::setTargetFolder(const QString &folder)
+void DownloadUpdate::setTargetDevice(QIODevice *device)
 {
-    m_targetFolder = folder;
+    m_targetDevice = device;
 }
 
 void DownloadUpdate::setMaxBytes(qint64 bytes)
@@ -154,28 +157,16 @@ void DownloadUpdate::downloadUnBlocked(const QUrl &url, bool *flag, const Downlo
     auto job = std::make_unique<Job>();
     job->generation = generation;
     job->url = url;
-    job->path = targetPath(url, type);
-    if (!m_targetFolder.isEmpty())
-        job->path = m_targetFolder + QLatin1Char('/') + QFileInfo(job->path).fileName();
     job->maxBytes = m_maxBytes;
-    job->partPath = job->path + QStringLiteral(".part");
-    m_filePath = job->path;
-
-    const QString dir = QFileInfo(job->path).absolutePath();
-    if (!QDir().mkpath(dir)) {
-        failLater(url, QStringLiteral("cannot create the folder %1").arg(dir));
-        return;
-    }
-    // An older file at the target must not pass for the result of this download.
-    const QFileInfo old(job->path);
-    if ((old.exists() || old.isSymLink()) && !QFile::remove(job->path)) {
-        failLater(url, QStringLiteral("cannot remove the earlier %1").arg(job->path));
-        return;
-    }
-    QFile::remove(job->partPath);
-    job->file.setFileName(job->partPath);
-    if (!job->file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        failLater(url, QStringLiteral("cannot write %1: %2").arg(job->partPath, job->file.errorString()));
+    if (m_targetDevice) {
+        if (!m_targetDevice->isWritable()) {
+            failLater(url, QStringLiteral("the target device is not open for writing"));
+            return;
+        }
+        job->out = m_targetDevice;
+        if (auto *file = qobject_cast<QFileDevice *>(m_targetDevice))
+            m_filePath = file->fileName();
+    } else if (!openTargetFile(*job, url, type)) {
         return;
     }
 
@@ -201,6 +192,33 @@ void DownloadUpdate::downloadUnBlocked(const QUrl &url, bool *flag, const Downlo
     qDebug().noquote() << "DownloadUpdate: start" << url.toDisplayString() << "->" << m_filePath;
     if (flag)
         *flag = true;
+}
+
+bool DownloadUpdate::openTargetFile(Job &job, const QUrl &url, DownloadType type)
+{
+    job.path = targetPath(url, type);
+    job.partPath = job.path + QStringLiteral(".part");
+    m_filePath = job.path;
+
+    const QString dir = QFileInfo(job.path).absolutePath();
+    if (!QDir().mkpath(dir)) {
+        failLater(url, QStringLiteral("cannot create the folder %1").arg(dir));
+        return false;
+    }
+    // An older file at the target must not pass for the result of this download.
+    const QFileInfo old(job.path);
+    if ((old.exists() || old.isSymLink()) && !QFile::remove(job.path)) {
+        failLater(url, QStringLiteral("cannot remove the earlier %1").arg(job.path));
+        return false;
+    }
+    QFile::remove(job.partPath);
+    job.file.setFileName(job.partPath);
+    if (!job.file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        failLater(url, QStringLiteral("cannot write %1: %2").arg(job.partPath, job.file.errorString()));
+        return false;
+    }
+    job.out = &job.file;
+    return true;
 }
 
 void DownloadUpdate::abort()
@@ -274,8 +292,8 @@ void DownloadUpdate::onReadyRead(QNetworkReply *reply)
             endJob(QStringLiteral("the server sends more than the %1 bytes allowed").arg(job.maxBytes));
             return;
         }
-        if (job.file.write(chunk) != chunk.size()) {
-            endJob(QStringLiteral("cannot write %1: %2").arg(job.partPath, job.file.errorString()));
+        if (job.out->write(chunk) != chunk.size()) {
+            endJob(QStringLiteral("cannot write %1: %2").arg(m_filePath, job.out->errorString()));
             return;
         }
         job.written += chunk.size();
@@ -322,11 +340,14 @@ void DownloadUpdate::onReplyFinished(QNetworkReply *reply)
         if (length.isValid() && length.toLongLong() != job.written)
             why = QStringLiteral("truncated: received %1 of %2 bytes").arg(job.written).arg(length.toLongLong());
     }
-    if (why.isEmpty() && !job.file.flush())
-        why = QStringLiteral("cannot write %1: %2").arg(job.partPath, job.file.errorString());
-    job.file.close();
-    if (why.isEmpty() && !QFile::rename(job.partPath, job.path))
-        why = QStringLiteral("cannot rename %1 to %2").arg(job.partPath, job.path);
+    auto *fileOut = qobject_cast<QFileDevice *>(job.out);
+    if (why.isEmpty() && fileOut && !fileOut->flush())
+        why = QStringLiteral("cannot write %1: %2").arg(m_filePath, fileOut->errorString());
+    if (job.file.isOpen()) {
+        job.file.close();
+        if (why.isEmpty() && !QFile::rename(job.partPath, job.path))
+            why = QStringLiteral("cannot rename %1 to %2").arg(job.partPath, job.path);
+    }
     endJob(why);
 }
 
@@ -341,6 +362,7 @@ void DownloadUpdate::endJob(const QString &reason)
         reply->disconnect(this);
         reply->deleteLater();
     }
+    const bool ownFile = !job->partPath.isEmpty();
     if (job->file.isOpen())
         job->file.close();
 
@@ -354,7 +376,8 @@ void DownloadUpdate::endJob(const QString &reason)
         emit finished(QString());
         return;
     }
-    QFile::remove(job->partPath);
+    if (ownFile)
+        QFile::remove(job->partPath);
     qWarning().noquote() << "DownloadUpdate: failed" << job->url.toDisplayString() << ":" << reason;
     emit finished(reason);
 }

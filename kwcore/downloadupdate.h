@@ -9,6 +9,7 @@
 #include <atomic>
 #include <memory>
 
+class QIODevice;
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -54,9 +55,12 @@ public:
     // Where a download of `url` as `type` is written by default.
     static QString targetPath(const QUrl &url, DownloadType type);
 
-    // Writes the downloads started afterwards into `folder` (under the same file names)
-    // instead of the all-users "tmp" folder; empty restores the default.
-    void setTargetFolder(const QString &folder);
+    // Writes the downloads started afterwards into `device` (open for writing, owned by the
+    // caller, which must outlive them) instead of a file of their own: nothing is renamed,
+    // closed or removed, and after a failure the device holds what arrived. A caller that
+    // keeps the one open file it checks and reads the bytes from can trust that nobody
+    // swapped the file in between. Null restores files.
+    void setTargetDevice(QIODevice *device);
     // A download that announces or delivers more than `bytes` fails as soon as that is known,
     // without writing the excess; 0 (the default) sets no limit. Applies to downloads started
     // afterwards.
@@ -86,6 +90,7 @@ private:
     struct Job;
 
     void failLater(const QUrl &url, const QString &reason);
+    bool openTargetFile(Job &job, const QUrl &url, DownloadType type);
     void onReadyRead(QNetworkReply *reply);
     void onReplyFinished(QNetworkReply *reply);
     bool abortRequested() const;
@@ -98,7 +103,7 @@ private:
     std::atomic<quint64> m_generation{0};
     std::atomic<quint64> m_abortGeneration{0};
     int m_transferTimeout = 60000;
-    QString m_targetFolder;
+    QIODevice *m_targetDevice = nullptr;
     qint64 m_maxBytes = 0;
     bool m_succeeded = false;
     QString m_errorString;

@@ -116,6 +116,11 @@ bool Updater::prepare(const QString &updateDir, const UpdateFlowPrivate &info)
         fail(UpdateFailure::Install, m_installer->errorString());
         return false;
     }
+    m_package = std::make_unique<QFile>(m_installer->packageDir() + QLatin1Char('/') + PackageName);
+    if (!m_package->open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
+        fail(UpdateFailure::Install, QStringLiteral("cannot make %1: %2").arg(m_package->fileName(), m_package->errorString()));
+        return false;
+    }
     return true;
 }
 
@@ -129,7 +134,7 @@ void Updater::startDownload(const QString &url, qint64 limit)
         QMutexLocker lock(&m_mutex);
         m_download = download;
     }
-    m_download->setTargetFolder(m_installer->packageDir());
+    m_download->setTargetDevice(m_package.get());
     m_download->setMaxBytes(limit);
     bool started = false;
     m_download->downloadUnBlocked(QUrl(url, QUrl::TolerantMode), &started, DownloadUpdate::DownloadUpdatePackage);
@@ -168,7 +173,7 @@ void Updater::slotDownloadFinished()
         m_step = 1;
     }
     if (isCanceled()) {
-        m_installer->discardPackageDir();
+        discardPackage();
         stop(1);
         return;
     }
@@ -200,16 +205,14 @@ bool Updater::install()
         fail(m_check.failure(), m_check.errorString());
         return false;
     }
-    const QString packagePath = m_installer->packageDir() + QLatin1Char('/') + PackageName;
-    QFile package(packagePath);
-    if (!package.open(QIODevice::ReadOnly) || package.size() != m_check.bytes()) {
-        fail(UpdateFailure::Package, QStringLiteral("the package %1 is not the one downloaded").arg(packagePath));
+    pauseAtStage("verified");
+    if (m_package->size() != m_check.bytes()) {
+        fail(UpdateFailure::Package, QStringLiteral("the package changed on disk after it was downloaded"));
         return false;
     }
     QStringList files;
-    const bool staged = m_installer->stagePackage(&package, &files);
-    package.close();
-    m_installer->discardPackageDir();
+    const bool staged = m_package->seek(0) && m_installer->stagePackage(m_package.get(), &files);
+    discardPackage();
     if (!staged) {
         fail(m_installer->lackedSpace() ? UpdateFailure::DiskSpace : UpdateFailure::Package, m_installer->errorString());
         return false;
@@ -223,9 +226,16 @@ bool Updater::install()
         fail(UpdateFailure::Install, m_installer->errorString());
         return false;
     }
-    qDebug().noquote() << QStringLiteral("compressed:") + packagePath + QStringLiteral(" to:") + m_updateDir;
+    qDebug().noquote() << QStringLiteral("compressed:") + m_installer->packageDir() + QLatin1Char('/') + PackageName
+            + QStringLiteral(" to:") + m_updateDir;
     qDebug().noquote() << "compressed files:" << files.join(QStringLiteral(", "));
     return true;
+}
+
+void Updater::discardPackage()
+{
+    m_package.reset();
+    m_installer->discardPackageDir();
 }
 
 void Updater::settle()
@@ -259,7 +269,7 @@ void Updater::fail(UpdateFailure cause, const QString &reason)
     // Only a run that holds the lock made anything beside the installation.
     if (m_installer && m_lock.isLocked()) {
         m_installer->discardStaging();
-        m_installer->discardPackageDir();
+        discardPackage();
     }
     stop(updateStep());
     emit signalUpdateFailed(int(cause), reason);

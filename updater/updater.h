@@ -3,6 +3,7 @@
 #include "packagecheck.h"
 #include "runlock.h"
 
+#include <QFile>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -54,6 +55,7 @@ private:
     void startDownload(const QString &url, qint64 limit);
     void onDataWritten(const QByteArray &chunk);
     bool install();
+    void discardPackage();
     bool isCanceled();
     void stop(int step);
     void fail(UpdateFailure cause, const QString &reason);
@@ -70,5 +72,8 @@ private:
     std::unique_ptr<PackageInstaller> m_installer;
     RunLock m_lock;
     PackageCheck m_check;
+    // The package: written by the download, hashed as it arrives, then read back for
+    // unpacking through this same open file.
+    std::unique_ptr<QFile> m_package;
     bool m_pausedInDownload = false;
 };
