@@ -48,6 +48,19 @@ QString componentRefusal(const QString &component)
     return QString();
 }
 
+// An entry name as the log may show it: hostile names carry control characters and NULs.
+QString printable(const QString &name)
+{
+    QString out;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 PackageUnpacker::PackageUnpacker(QIODevice *package)
@@ -110,14 +123,14 @@ bool PackageUnpacker::check(qint64 freeBytes)
             return fail(QStringLiteral("the package has an unreadable entry"));
         // QuaZip hands the name over as a C string: anything after a NUL would be lost.
         if (std::memchr(rawName.constData(), 0, qMin<size_t>(raw.size_filename, size_t(rawName.size()))))
-            return fail(QStringLiteral("package entry \"%1\" holds a NUL byte in its name").arg(info.name));
+            return fail(QStringLiteral("package entry \"%1\" holds a NUL byte in its name").arg(printable(info.name)));
         const QString why = nameRefusal(info.name);
         if (!why.isEmpty())
-            return fail(QStringLiteral("package entry \"%1\" %2").arg(info.name, why));
+            return fail(QStringLiteral("package entry \"%1\" %2").arg(printable(info.name), why));
         if (info.isSymbolicLink())
-            return fail(QStringLiteral("package entry \"%1\" is a link").arg(info.name));
+            return fail(QStringLiteral("package entry \"%1\" is a link").arg(printable(info.name)));
         if (info.uncompressedSize > quint64(1) << 50)
-            return fail(QStringLiteral("package entry \"%1\" declares an impossible size").arg(info.name));
+            return fail(QStringLiteral("package entry \"%1\" declares an impossible size").arg(printable(info.name)));
 
         const bool isFolder = info.name.endsWith(QLatin1Char('/'));
         const QString path = isFolder ? info.name.chopped(1) : info.name;
@@ -130,7 +143,7 @@ bool PackageUnpacker::check(qint64 freeBytes)
             spellings.insert(prefix.toCaseFolded(), prefix);
         }
         if (!isFolder && files.contains(path))
-            return fail(QStringLiteral("package entry \"%1\" appears twice").arg(info.name));
+            return fail(QStringLiteral("package entry \"%1\" appears twice").arg(printable(info.name)));
         files.insert(path);
         m_declared += qint64(info.uncompressedSize);
         ++m_entries;
@@ -183,7 +196,7 @@ bool PackageUnpacker::unpackCurrent(const QString &dir, const QString &name, qin
 
     QuaZipFile in(m_zip.get());
     if (!in.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("package entry \"%1\" cannot be read (error %2)").arg(name).arg(in.getZipError()));
+        return fail(QStringLiteral("package entry \"%1\" cannot be read (error %2)").arg(printable(name)).arg(in.getZipError()));
     QFile out(path);
     // NewOnly: an entry never writes through something already there.
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
@@ -194,12 +207,12 @@ bool PackageUnpacker::unpackCurrent(const QString &dir, const QString &name, qin
         // One byte more than declared is enough to tell an entry that lies about its size.
         const qint64 n = in.read(buffer.data(), qMin<qint64>(CopyBytes, declared - total + 1));
         if (n < 0)
-            return fail(QStringLiteral("package entry \"%1\" is damaged").arg(name));
+            return fail(QStringLiteral("package entry \"%1\" is damaged").arg(printable(name)));
         if (n == 0)
             break;
         total += n;
         if (total > declared)
-            return fail(QStringLiteral("package entry \"%1\" unpacks to more than the %2 bytes it declares").arg(name).arg(declared));
+            return fail(QStringLiteral("package entry \"%1\" unpacks to more than the %2 bytes it declares").arg(printable(name)).arg(declared));
         if (out.write(buffer.constData(), n) != n) {
             m_lackedSpace = out.error() == QFileDevice::ResourceError;
             return fail(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
@@ -208,9 +221,9 @@ bool PackageUnpacker::unpackCurrent(const QString &dir, const QString &name, qin
     in.close();
     // The CRC is checked once the whole entry has been read.
     if (in.getZipError() != UNZ_OK)
-        return fail(QStringLiteral("package entry \"%1\" is damaged (error %2)").arg(name).arg(in.getZipError()));
+        return fail(QStringLiteral("package entry \"%1\" is damaged (error %2)").arg(printable(name)).arg(in.getZipError()));
     if (total != declared)
-        return fail(QStringLiteral("package entry \"%1\" is shorter than the %2 bytes it declares").arg(name).arg(declared));
+        return fail(QStringLiteral("package entry \"%1\" is shorter than the %2 bytes it declares").arg(printable(name)).arg(declared));
     if (!out.flush()) {
         m_lackedSpace = out.error() == QFileDevice::ResourceError;
         return fail(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));

@@ -26,8 +26,9 @@ QTextStream g_logStream;
 // A descriptor for the log file itself, never for what a link or a second name points to.
 int openLogDescriptor(const QByteArray &path, UpdateLog::Mode mode)
 {
-    const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC
-        | (mode == UpdateLog::Append ? O_APPEND : 0);
+    // Every line goes to the end, also in a fresh log: a second run refused by the lock adds
+    // its line there, and the running one must not write over it.
+    const int flags = O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     for (int attempt = 0; attempt < 2; ++attempt) {
         const int fd = ::open(path.constData(), flags, 0644);
         struct stat st;

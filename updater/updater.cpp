@@ -194,6 +194,7 @@ void Updater::slotDownloadFinished()
         return;
     }
     m_installer->commit();
+    qDebug() << "update complete";
     stop(2);
     emit signalProgress(120, QStringLiteral("更新完成..."));
 }

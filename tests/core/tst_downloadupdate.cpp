@@ -1,6 +1,7 @@
 #include "downloadupdate.h"
 #include "loopbackserver.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QHash>
 #include <QPointer>
@@ -27,6 +28,8 @@ private slots:
     void secondDownloadAbortsFirst();
     void abortFromAnotherThread();
     void stalledTransferTimesOut();
+    void writesCallersDeviceWithinLimit_data();
+    void writesCallersDeviceWithinLimit();
 
 private:
     QString packagePath() const { return m_dir.path() + "/allusers/tmp/kwfn_update.zip"; }
@@ -288,6 +291,45 @@ void TestDownloadUpdate::stalledTransferTimesOut()
     QCOMPARE(finished.count(), 1);
     QVERIFY2(finished.at(0).at(0).toString().contains("nothing received"), qPrintable(finished.at(0).at(0).toString()));
     QVERIFY(!QFile::exists(packagePath() + ".part"));
+}
+
+void TestDownloadUpdate::writesCallersDeviceWithinLimit_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<QString>("reason");    // empty: succeeds
+    QTest::newRow("within the limit") << "/big.bin" << qint64(6 << 20) << "";
+    QTest::newRow("announced beyond the limit") << "/big.bin" << qint64(1 << 20) << "announces";
+    QTest::newRow("sent beyond the limit, length unknown") << "/chunked" << qint64(10000) << "sends more";
+}
+
+void TestDownloadUpdate::writesCallersDeviceWithinLimit()
+{
+    QFETCH(QString, path);
+    QFETCH(qint64, limit);
+    QFETCH(QString, reason);
+    const QByteArray body = m_server->routes.value(path.toLatin1()).body;
+
+    QBuffer device;
+    QVERIFY(device.open(QIODevice::ReadWrite));
+    DownloadUpdate d;
+    d.setTargetDevice(&device);
+    d.setMaxBytes(limit);
+    QByteArray seen;
+    connect(&d, &DownloadUpdate::dataWritten, this, [&seen](const QByteArray &chunk) { seen += chunk; });
+    QSignalSpy finished(&d, &DownloadUpdate::finished);
+    d.downloadUnBlocked(QUrl(m_server->url(path)), nullptr, Package);
+    QVERIFY(finished.wait(20000));
+
+    const QString text = finished.at(0).at(0).toString();
+    QVERIFY2(reason.isEmpty() ? text.isEmpty() : text.contains(reason), qPrintable(text));
+    // What was announced to the receiver is exactly what the device holds, never past the limit.
+    QCOMPARE(seen, device.data());
+    QVERIFY(device.size() <= limit);
+    if (reason.isEmpty())
+        QCOMPARE(device.data(), body);
+    QVERIFY(device.isOpen());
+    QVERIFY(!QFile::exists(packagePath()) && !QFile::exists(packagePath() + ".part"));
 }
 
 QTEST_GUILESS_MAIN(TestDownloadUpdate)

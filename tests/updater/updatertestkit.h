@@ -17,6 +17,7 @@
 #include <QHash>
 #include <QMap>
 #include <QMetaType>
+#include <QProcess>
 
 namespace kwtest {
 
@@ -107,6 +108,32 @@ inline QStringList leftovers(const QString &dir)
 {
     const QFileInfo info(dir);
     return QDir(info.absolutePath()).entryList({info.fileName() + ".kwupdate-*"}, QDir::AllEntries | QDir::Hidden);
+}
+
+// The real minisign tool; keys are made without a password (-W).
+inline int minisign(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral("minisign"), args);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return p.exitCode();
+}
+
+inline bool makeMinisignKey(const QString &dir)
+{
+    QDir().mkpath(dir);
+    return minisign({"-G", "-W", "-p", dir + "/pub", "-s", dir + "/sec"}) == 0;
+}
+
+// The .minisig text for `file` signed with the key made in `keyDir`; prehashed unless `legacy`.
+inline QByteArray minisignSignature(const QString &keyDir, const QString &file, bool legacy = false,
+                                    const QString &comment = QStringLiteral("kwfn update"))
+{
+    QStringList args{"-S", "-s", keyDir + "/sec", "-m", file, "-x", file + ".minisig", "-t", comment};
+    if (legacy)
+        args << "-l";
+    return minisign(args) == 0 ? readAll(file + ".minisig") : QByteArray();
 }
 
 } // namespace kwtest
