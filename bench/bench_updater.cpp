@@ -1,10 +1,13 @@
-// The updater's own path (download, verify, unpack, replace) against curl followed by unzip,
-// on the same package served on loopback, in the same run. Each side runs as its own process,
-// several times, the median kept. Also the updater's peak resident memory for a 10 MB and a
-// 100 MB package: the package is streamed, never held whole, so the two stay close.
+// The updater's own path (download, verify checksum and minisign signature, unpack, replace)
+// against curl followed by unzip, on the same package served on loopback, in the same run.
+// Each side runs as its own process, several times, the median kept. Also the updater's peak
+// resident memory for a 10 MB and a 100 MB package: the package is streamed, never held whole,
+// so the two stay close; and the cost of the signature check, the same package installed
+// signed and unsigned.
 //
-//   FIGURE update_ratio <updater / curl+unzip>
+//   FIGURE update_ratio <signed updater / curl+unzip>
 //   FIGURE rss_growth_mb <peak RSS at 100 MB - peak RSS at 10 MB>
+//   FIGURE verify_overhead <signed updater / unsigned updater>
 
 #include "figures.h"
 #include "updater.h"
@@ -20,6 +23,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTcpServer>
@@ -161,9 +165,38 @@ double timed(const QString &program, const QStringList &args, const QProcessEnvi
 struct Measure
 {
     double updaterMs = 0;
+    double unsignedMs = 0;
     double anchorMs = 0;
     double peakRssMb = 0;
 };
+
+int run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A key pair in work/key and the package's signature, made by the minisign tool as a release
+// would be.
+QString signPackage(const QString &work, const QString &zipPath)
+{
+    if (!QFileInfo::exists(work + "/key/pub")) {
+        QDir().mkpath(work + "/key");
+        if (run(QStringLiteral("minisign"), {"-G", "-W", "-p", work + "/key/pub", "-s", work + "/key/sec"}) != 0)
+            return QString();
+    }
+    const QString sig = zipPath + QStringLiteral(".minisig");
+    if (run(QStringLiteral("minisign"), {"-S", "-s", work + "/key/sec", "-m", zipPath, "-x", sig}) != 0)
+        return QString();
+    return QString::fromUtf8(readFile(sig));
+}
 
 bool measure(const QString &work, const QString &packageName, quint16 port, const QString &self, Measure *m)
 {
@@ -171,39 +204,54 @@ bool measure(const QString &work, const QString &packageName, quint16 port, cons
     UpdateFlowPrivate info;
     info.url = QStringLiteral("http://127.0.0.1:%1/%2").arg(port).arg(packageName);
     info.sha256 = sha256Of(zipPath);
+    const QString unsignedText = VerInfoParse::toText(info);
+    info.signature = signPackage(work, zipPath);
+    if (info.signature.isEmpty()) {
+        std::fprintf(stderr, "cannot sign the package with minisign\n");
+        return false;
+    }
     const QString verText = VerInfoParse::toText(info);
     const QString installDir = work + "/install/kwfn";
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("KW_ALLUSERS_DIR"), work + "/allusers");
 
-    std::vector<double> updater, anchor, rss;
-    for (int rep = 0; rep < Repetitions; ++rep) {
-        // Same starting point for both: a small existing installation, a fresh folder.
+    // Same starting point for every run: a small existing installation that trusts the key.
+    auto freshInstallation = [&] {
         QDir(work + "/install").removeRecursively();
         QDir(work + "/fresh").removeRecursively();
         QDir().mkpath(installDir);
         QFile marker(installDir + "/kwfnd.exe");
         marker.open(QIODevice::WriteOnly);
         marker.close();
+        QFile::copy(work + "/key/pub", installDir + "/kwupdate.pub");
+    };
+    std::vector<double> updater, unsignedUpdater, anchor, rss;
+    for (int rep = 0; rep < Repetitions; ++rep) {
+        freshInstallation();
+        QFile::remove(installDir + "/kwupdate.pub");
+        const double plain = timed(self, {QStringLiteral("--child"), unsignedText, installDir}, env);
 
+        freshInstallation();
         QByteArray out;
         const double u = timed(self, {QStringLiteral("--child"), verText, installDir}, env, &out);
         const double a = timed(QStringLiteral("/bin/sh"),
                                {QStringLiteral("-c"), QStringLiteral("curl -s -f -o '%1/anchor.zip' '%2' && unzip -q '%1/anchor.zip' -d '%1/fresh'")
                                                           .arg(work, info.url)},
                                env);
-        if (u < 0 || a < 0)
+        if (u < 0 || a < 0 || plain < 0)
             return false;
         updater.push_back(u);
+        unsignedUpdater.push_back(plain);
         anchor.push_back(a);
         rss.push_back(out.mid(out.indexOf("PEAK_RSS_KB") + 12).trimmed().toDouble() / 1024.0);
         QFile::remove(work + "/anchor.zip");
     }
     m->updaterMs = median(updater);
+    m->unsignedMs = median(unsignedUpdater);
     m->anchorMs = median(anchor);
     m->peakRssMb = *std::max_element(rss.begin(), rss.end());
-    std::printf("%s: updater %.0f ms, curl+unzip %.0f ms, updater peak RSS %.1f MB\n", qPrintable(packageName),
-                m->updaterMs, m->anchorMs, m->peakRssMb);
+    std::printf("%s: updater %.0f ms (unsigned %.0f ms), curl+unzip %.0f ms, updater peak RSS %.1f MB\n",
+                qPrintable(packageName), m->updaterMs, m->unsignedMs, m->anchorMs, m->peakRssMb);
     std::fflush(stdout);
     return true;
 }
@@ -247,5 +295,6 @@ int main(int argc, char **argv)
 
     kwbench::figure("update_ratio", large.updaterMs / large.anchorMs);
     kwbench::figure("rss_growth_mb", large.peakRssMb - small.peakRssMb);
+    kwbench::figure("verify_overhead", large.updaterMs / large.unsignedMs);
     return 0;
 }

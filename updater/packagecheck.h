@@ -4,11 +4,14 @@
 #include "updatefailure.h"
 
 #include <QByteArray>
-#include <QCryptographicHash>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
 // Everything the updater checks of a package's bytes, computed as they arrive: the size, the
-// SHA-256 the version description gives, and the minisign signature by the trusted key.
+// SHA-256 the version description gives, and the minisign signature by the trusted key. The
+// hashing runs in a thread of its own, beside the download, so it costs next to no time.
 //
 // The trusted key is the minisign public key file "kwupdate.pub" of the installation being
 // updated (a package may bring a new one; it counts from the next update on), else the key
@@ -18,6 +21,9 @@ class PackageCheck
 {
 public:
     PackageCheck();
+    ~PackageCheck();
+    PackageCheck(const PackageCheck &) = delete;
+    PackageCheck &operator=(const PackageCheck &) = delete;
 
     // Chooses the key and reads what the package must match. False when the run must stop
     // before anything is fetched: a key file that cannot be read, a signature that is
@@ -38,8 +44,11 @@ private:
     bool fail(UpdateFailure failure, const QString &why);
     bool loadKey(const QString &installDir, MinisignKey *key);
 
-    QCryptographicHash m_sha256;
+    struct Hashing;
+    struct Sha256;
     PackageSignature m_signature;
+    std::unique_ptr<Sha256> m_sha256;
+    std::vector<std::unique_ptr<Hashing>> m_hashing;    // last: stopped before what they feed
     QByteArray m_expectedSha256;
     bool m_haveKey = false;
     qint64 m_bytes = 0;
