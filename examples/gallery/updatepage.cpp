@@ -211,9 +211,8 @@ void UpdatePage::poll()
 
     if (m_stage != Stage::Running)
         return;
-    // The updater deletes the package once the new installation is in place for good.
-    const bool packageGone = !QFileInfo::exists(allUsersDir() + "/tmp/kwfn_update.zip");
-    if (readFile(installDir() + "/readme.txt") == newReadme && packageGone) {
+    // The updater says so once the new installation is in place for good.
+    if (readFile(installDir() + "/readme.txt") == newReadme && log.contains("update complete")) {
         m_stage = Stage::Installed;
         showResult(tr("升级完成：安装目录已是 2.0 版。在 KwUpdate 窗口中点按钮结束（可选重启客户端）"));
     } else if (log.contains("update failed")) {
