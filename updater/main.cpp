@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
     QObject::connect(window, &KwUpdateWindow::signalQuit, &app, [](int exitCode) { QCoreApplication::exit(exitCode); });
     window->show();
     if (!alone)
-        window->failBeforeStart(int(UpdateFailure::AnotherRun), lockRefusal);
+        window->failBeforeStart(int(lock.heldElsewhere() ? UpdateFailure::AnotherRun : UpdateFailure::Install), lockRefusal);
     else if (!haveParams)
         window->failBeforeStart(int(UpdateFailure::Parameters), QStringLiteral("no usable parameter file: ") + paramsRefusal);
     else

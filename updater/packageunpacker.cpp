@@ -114,9 +114,9 @@ bool PackageUnpacker::check(qint64 freeBytes)
     // "a.dll" as one file, so a package must not rely on telling them apart.
     QHash<QString, QString> spellings;
     QSet<QString> files;
+    QByteArray rawName(0x10000, '\0');     // the largest name a zip can hold
     for (bool more = m_zip->goToFirstFile(); more; more = m_zip->goToNextFile()) {
         unz_file_info64 raw;
-        QByteArray rawName(0x10000, '\0');
         QuaZipFileInfo64 info;
         if (unzGetCurrentFileInfo64(m_zip->getUnzFile(), &raw, rawName.data(), uLong(rawName.size()), nullptr, 0, nullptr, 0) != UNZ_OK
             || !m_zip->getCurrentFileInfo(&info))

@@ -12,10 +12,12 @@ bool RunLock::tryLock(const QString &path, QString *why)
     auto lock = std::make_unique<QLockFile>(path);
     // Never stale by age: only a holder that is gone frees the lock.
     lock->setStaleLockTime(0);
+    m_heldElsewhere = false;
     if (lock->tryLock(0)) {
         m_lock = std::move(lock);
         return true;
     }
+    m_heldElsewhere = lock->error() == QLockFile::LockFailedError;
     if (why) {
         qint64 pid = 0;
         QString host, app;

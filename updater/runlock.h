@@ -22,7 +22,11 @@ public:
     bool tryLock(const QString &path, QString *why);
     void unlock();
     bool isLocked() const;
+    // The last tryLock() failed because another process holds the lock (rather than because
+    // the lock file could not be made).
+    bool heldElsewhere() const { return m_heldElsewhere; }
 
 private:
     std::unique_ptr<QLockFile> m_lock;
+    bool m_heldElsewhere = false;
 };

@@ -91,7 +91,7 @@ bool Updater::prepare(const QString &updateDir, const UpdateFlowPrivate &info)
     auto installer = std::make_unique<PackageInstaller>(updateDir);
     QString why;
     if (!m_lock.tryLock(installer->lockPath(), &why)) {
-        fail(UpdateFailure::AnotherRun, why);
+        fail(m_lock.heldElsewhere() ? UpdateFailure::AnotherRun : UpdateFailure::Install, why);
         return false;
     }
     m_installer = std::move(installer);
