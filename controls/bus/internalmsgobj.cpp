@@ -40,11 +40,22 @@ void InternalMsgObj::registerLocked(const QString &path, KwObject *object)
 void InternalMsgObj::moveObject(KwObject *object, const QString &oldPath, const QString &newPath)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    rememberStaleLocked(object, oldPath);
+    registerLocked(newPath, object);
+}
+
+void InternalMsgObj::leavePath(KwObject *object, const QString &oldPath)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    rememberStaleLocked(object, oldPath);
+}
+
+void InternalMsgObj::rememberStaleLocked(KwObject *object, const QString &oldPath)
+{
     // The entry under the old path stays; remember it, so the object's death removes it too.
     const auto it = m_objects.find(oldPath);
     if (it != m_objects.end() && it->second == object)
         m_stalePaths.emplace(object, oldPath);
-    registerLocked(newPath, object);
 }
 
 void InternalMsgObj::eraseIfHeldLocked(const QString &path, const KwObject *object)

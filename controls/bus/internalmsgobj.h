@@ -33,6 +33,9 @@ public:
     void registerObject(const QString &path, KwObject *object);
     // Registers the object under its new path after its owner changed it.
     void moveObject(KwObject *object, const QString &oldPath, const QString &newPath);
+    // The object's path changes from `oldPath` without a new registration (an assignment): an
+    // entry that still holds it under `oldPath` is removed when it dies.
+    void leavePath(KwObject *object, const QString &oldPath);
     // Removes the entry under `path`, whichever object it holds, and every history entry
     // sent by a live object whose path is `path`.
     void detach(const QString &path);
@@ -69,6 +72,7 @@ private:
     void deliver(const QString &from, const QString &text, bool record, KwObject *sender);
     void pushLocked(KwObject *sender, const QString &text);
     void registerLocked(const QString &path, KwObject *object);
+    void rememberStaleLocked(KwObject *object, const QString &oldPath);
     void eraseIfHeldLocked(const QString &path, const KwObject *object);
     void detachLocked(const QString &path);
     const QVector<QPair<QString, KwObject *>> &orderedLocked();

@@ -25,6 +25,10 @@ KwObject::KwObject(const KwObject &other)
 
 KwObject &KwObject::operator=(const KwObject &other)
 {
+    // The registry may hold this object under the path it is about to lose: keep that entry
+    // known, so this object's death still removes it.
+    if (m_sMsgBus && m_path != other.m_path)
+        m_sMsgBus->leavePath(this, m_path);
     m_stockCode = other.m_stockCode;
     m_owner = other.m_owner;
     m_path = other.m_path;

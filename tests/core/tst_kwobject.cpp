@@ -157,6 +157,8 @@ void TestKwObject::destroyedObjectsLeaveNoEntry_data()
     QTest::newRow("copy of a registered object") << 0;
     QTest::newRow("attached under the empty path") << 1;
     QTest::newRow("attached before setOwner changed the path") << 2;
+    QTest::newRow("assigned another path while registered") << 3;
+    QTest::newRow("setOwner, then assigned another path") << 4;
 }
 
 void TestKwObject::destroyedObjectsLeaveNoEntry()
@@ -169,9 +171,14 @@ void TestKwObject::destroyedObjectsLeaveNoEntry()
         if (scenario == 0) {
             Page copy(*page);
             QCOMPARE(copy.getPath(), QString("p"));
-        } else if (scenario == 2) {
+        } else if (scenario == 2 || scenario == 4) {
             page->setOwner(&owner);
             QCOMPARE(Page::bus()->find("p"), page.get()); // the stale entry stays while it lives
+        }
+        if (scenario >= 3) {
+            const Page other("other");
+            *page = other;
+            QCOMPARE(page->getPath(), QString("other"));
         }
         if (scenario == 0) {
             QCOMPARE(Page::bus()->find("p"), nullptr);
