@@ -11,17 +11,27 @@ BaseView *s_view = nullptr;
 bool s_viewGone = false;
 BaseViewDlg *s_dialogs = nullptr;
 
-// The newest window comes first; a window is listed once.
-bool addFront(QVector<QWidget *> &windows, QWidget *window)
+using Windows = QVector<QPointer<QWidget>>;
+
+// Windows deleted while listed have left a null behind: drop those first.
+void prune(Windows &windows)
 {
+    windows.removeAll(QPointer<QWidget>());
+}
+
+// The newest window comes first; a window is listed once.
+bool addFront(Windows &windows, QWidget *window)
+{
+    prune(windows);
     if (!window || windows.contains(window))
         return false;
     windows.prepend(window);
     return true;
 }
 
-bool removeFirst(QVector<QWidget *> &windows, QWidget *window)
+bool removeFirst(Windows &windows, QWidget *window)
 {
+    prune(windows);
     const int at = windows.indexOf(window);
     if (at < 0)
         return false;
@@ -29,21 +39,42 @@ bool removeFirst(QVector<QWidget *> &windows, QWidget *window)
     return true;
 }
 
+QVector<QWidget *> live(const Windows &windows)
+{
+    QVector<QWidget *> out;
+    for (const QPointer<QWidget> &window : windows) {
+        if (window)
+            out.append(window);
+    }
+    return out;
+}
+
 // Hiding the watched window minimises the visible registered windows; closing it closes them
-// all. The walk goes over a copy: a window may leave the list while it closes.
-void follow(const QVector<QWidget *> &windows, QEvent *event)
+// all. The walk goes over a copy taken first (a window may leave or join the list while it
+// closes), and the guarded pointers skip a window that another one deleted meanwhile.
+void follow(const Windows windows, QEvent *event)
 {
     if (event->type() == QEvent::Hide) {
-        for (QWidget *window : windows) {
-            if (window->isVisible())
+        for (const QPointer<QWidget> &window : windows) {
+            if (window && window->isVisible())
                 window->showMinimized();
         }
     } else if (event->type() == QEvent::Close) {
-        for (QWidget *window : windows) {
+        for (const QPointer<QWidget> &window : windows) {
+            if (!window)
+                continue;
             window->close();
             qDebug() << "BaseView::eventFilter";
         }
     }
+}
+
+// Deletes every window of the copy that is still alive: deleting one may delete or
+// unregister another.
+void deleteAll(const Windows windows)
+{
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
 }
 
 } // namespace
@@ -74,9 +105,9 @@ void BaseView::destroyInstance()
 BaseView::~BaseView()
 {
     s_viewGone = true;
-    const QVector<QWidget *> windows = m_windows;
+    const Windows windows = m_windows;
     m_windows.clear();
-    qDeleteAll(windows);
+    deleteAll(windows);
 }
 
 void BaseView::addWindow(QWidget *window)
@@ -93,7 +124,7 @@ void BaseView::remove(QWidget *window)
 
 QVector<QWidget *> BaseView::windows() const
 {
-    return m_windows;
+    return live(m_windows);
 }
 
 bool BaseView::eventFilter(QObject *watched, QEvent *event)
@@ -131,14 +162,14 @@ void BaseViewDlg::remove(QWidget *window)
 
 QVector<QWidget *> BaseViewDlg::windows() const
 {
-    return m_windows;
+    return live(m_windows);
 }
 
 void BaseViewDlg::uninit()
 {
-    const QVector<QWidget *> windows = m_windows;
+    const Windows windows = m_windows;
     m_windows.clear();
-    qDeleteAll(windows);
+    deleteAll(windows);
 }
 
 bool BaseViewDlg::eventFilter(QObject *watched, QEvent *event)

@@ -3,6 +3,7 @@
 #include "kwcontrols_export.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QVector>
 
 class QWidget;
@@ -11,6 +12,10 @@ class QWidget;
 // event filter on that window, and hiding it minimises the registered windows, closing it
 // closes them. BaseView holds the popups that web pages open and deletes what is left of them
 // when the application ends; BaseViewDlg holds the client's own dialogs.
+//
+// The registries do not own their windows (but for the deletions said below): a window deleted
+// while registered simply drops out of the list. Windows may register, unregister, close or
+// delete one another while the registry closes them.
 class KWCONTROLS_EXPORT BaseView : public QObject
 {
 public:
@@ -31,7 +36,7 @@ private:
     ~BaseView() override;
     static void destroyInstance();
 
-    QVector<QWidget *> m_windows;
+    QVector<QPointer<QWidget>> m_windows;
 };
 
 class KWCONTROLS_EXPORT BaseViewDlg : public QObject
@@ -53,5 +58,5 @@ private:
     ~BaseViewDlg() override;
     static void destroyInstance();
 
-    QVector<QWidget *> m_windows;
+    QVector<QPointer<QWidget>> m_windows;
 };

@@ -3,9 +3,14 @@
 #include "web/internalwebview.h"
 #include "web/popwebview.h"
 
+#include <QCloseEvent>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QWebEngineProfile>
 #include <QtTest>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -27,6 +32,23 @@ bool loads(QWebEngineView *view)
     return loaded.wait(20000) && loaded.first().first().toBool();
 }
 
+// A registered window that, while it closes, does to the registry what client windows do.
+class Busy : public QWidget
+{
+public:
+    std::function<void()> whileClosing;
+    int closes = 0;
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++closes;
+        if (whileClosing)
+            whileClosing();
+        QWidget::closeEvent(event);
+    }
+};
+
 } // namespace
 
 class TestWebViews : public QObject
@@ -39,6 +61,8 @@ private slots:
     void newWindowOpensRegisteredPopup();
     void registryOrderAndDuplicates();
     void registryFollowsWatchedWindow();
+    void registryToleratesChangesWhileClosing_data();
+    void registryToleratesChangesWhileClosing();
     void pageViewFillsWidget();
 };
 
@@ -130,6 +154,62 @@ void TestWebViews::registryFollowsWatchedWindow()
     watched.removeEventFilter(&registry);
     registry.remove(&shown);
     registry.remove(&hidden);
+}
+
+void TestWebViews::registryToleratesChangesWhileClosing_data()
+{
+    QTest::addColumn<bool>("dialogs");      // BaseViewDlg, else BaseView
+    QTest::addColumn<QString>("change");    // what the middle window does while it closes
+    for (const bool dialogs : {false, true}) {
+        const char *kind = dialogs ? "dialogs: " : "views: ";
+        for (const char *change : {"leaves", "deletes the next", "registers a new one", "deleted unregistered"})
+            QTest::newRow(qPrintable(QString(kind) + change)) << dialogs << QString(change);
+    }
+}
+
+void TestWebViews::registryToleratesChangesWhileClosing()
+{
+    QFETCH(bool, dialogs);
+    QFETCH(QString, change);
+    QObject *registry = dialogs ? static_cast<QObject *>(&BaseViewDlg::instance()) : &BaseView::instance();
+    auto add = [&](QWidget *w) { dialogs ? BaseViewDlg::instance().addWindow(w) : BaseView::instance().addWindow(w); };
+    auto remove = [&](QWidget *w) { dialogs ? BaseViewDlg::instance().remove(w) : BaseView::instance().remove(w); };
+    auto listed = [&] { return dialogs ? BaseViewDlg::instance().windows() : BaseView::instance().windows(); };
+
+    // Listed newest first: last, middle, first.
+    QWidget watched;
+    auto *first = new Busy, *middle = new Busy, *last = new Busy, *late = new Busy;
+    QPointer<Busy> firstAlive(first), lateAlive(late);
+    for (Busy *w : {first, middle, last})
+        add(w);
+    if (change == "leaves")
+        middle->whileClosing = [&] { remove(middle); };
+    else if (change == "deletes the next")
+        middle->whileClosing = [&] { delete first; };
+    else if (change == "registers a new one")
+        middle->whileClosing = [&] { add(late); };
+    else
+        delete std::exchange(last, nullptr);    // gone without a word to the registry
+
+    watched.installEventFilter(registry);
+    watched.close();
+    watched.removeEventFilter(registry);
+
+    // Every window listed when the close began is closed once, unless it died first; one
+    // registered meanwhile is left for the next close.
+    QCOMPARE(middle->closes, 1);
+    if (last)
+        QCOMPARE(last->closes, 1);
+    if (firstAlive)
+        QCOMPARE(first->closes, 1);
+    QCOMPARE(late->closes, 0);
+    QVERIFY(!listed().contains(nullptr));
+    for (QWidget *w : listed())
+        remove(w);
+    delete firstAlive.data();
+    delete middle;
+    delete last;
+    delete late;
 }
 
 void TestWebViews::pageViewFillsWidget()
