@@ -10,23 +10,39 @@ BaseStackWidget::BaseStackWidget(QWidget *parent, QString name)
 
 BaseStackWidget::~BaseStackWidget()
 {
+    if (!m_stack)
+        return;
+    // The stack may outlive this part of the object (it is our child, freed by QWidget's
+    // destructor, or the owner's): it must not report to us any more.
+    disconnect(m_stack, nullptr, this, nullptr);
     // A stack that nobody placed has no parent to free it, nor its pages.
-    if (m_stack && !m_stack->parent())
+    if (!m_stack->parent())
         delete m_stack;
 }
 
 QStackedWidget *BaseStackWidget::stack()
 {
-    if (!m_stack)
+    if (!m_stack) {
         m_stack = new QStackedWidget;
+        // The objects follow the pages: whatever takes a page off the stack (its deletion
+        // included) takes its object too, so index i keeps meaning the same page.
+        connect(m_stack, &QStackedWidget::widgetRemoved, this, &BaseStackWidget::onPageRemoved);
+        connect(m_stack, &QObject::destroyed, this, [this] { m_pageObjects.clear(); });
+    }
     return m_stack;
+}
+
+void BaseStackWidget::onPageRemoved(int index)
+{
+    if (index >= 0 && index < int(m_pageObjects.size()))
+        m_pageObjects.erase(m_pageObjects.begin() + index);
 }
 
 KwObject *BaseStackWidget::pageObject(int index) const
 {
     if (index < 0 || index >= int(m_pageObjects.size()))
         return nullptr;
-    return m_pageObjects[std::size_t(index)];
+    return m_pageObjects[std::size_t(index)].get();
 }
 
 void BaseStackWidget::addWidget(QWidget *page, KwObject *pageObject)
@@ -34,8 +50,14 @@ void BaseStackWidget::addWidget(QWidget *page, KwObject *pageObject)
     // The stack would refuse a null page and the objects would no longer match its pages.
     if (!page)
         return;
+    PageObject entry;
+    entry.object = pageObject;
+    if (auto *object = dynamic_cast<QObject *>(pageObject)) {
+        entry.watch = object;
+        entry.watched = true;
+    }
     stack()->addWidget(page);
-    m_pageObjects.push_back(pageObject);
+    m_pageObjects.push_back(entry);
 }
 
 QWidget *BaseStackWidget::getStackWnd()
@@ -112,8 +134,10 @@ void BaseStackWidget::afterDeactive()
 
 void BaseStackWidget::OnStockCodeChange()
 {
-    for (KwObject *page : m_pageObjects) {
-        if (page)
-            page->setStockCode(m_stockCode);
+    // A page may delete another page when told: walk a copy, and ask each entry afresh.
+    const std::vector<PageObject> pages = m_pageObjects;
+    for (const PageObject &page : pages) {
+        if (KwObject *object = page.get())
+            object->setStockCode(m_stockCode);
     }
 }

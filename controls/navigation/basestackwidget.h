@@ -11,6 +11,11 @@ class QStackedWidget;
 
 // A stack of pages shown one at a time. Each page comes with the bus object that stands for it;
 // activation goes to the page shown only, a stock code set on the container goes to every page.
+//
+// Pages and their objects are not owned. A page deleted (or taken off the stack) takes its
+// object out with it, so the others keep theirs; a page object that is a QObject (usually the
+// page itself) is watched and never called once deleted. A page object that is not a QObject
+// must outlive its page.
 class KWCONTROLS_EXPORT BaseStackWidget : public BaseWidget
 {
     Q_OBJECT
@@ -40,7 +45,15 @@ public:
 private:
     QStackedWidget *stack();
     KwObject *pageObject(int index) const;
+    void onPageRemoved(int index);
 
+    struct PageObject
+    {
+        KwObject *object = nullptr;
+        QPointer<QObject> watch;    // the object's QObject side, when it has one
+        bool watched = false;
+        KwObject *get() const { return watched && !watch ? nullptr : object; }
+    };
     QPointer<QStackedWidget> m_stack;
-    std::vector<KwObject *> m_pageObjects;
+    std::vector<PageObject> m_pageObjects;
 };

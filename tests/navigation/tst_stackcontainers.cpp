@@ -9,6 +9,8 @@
 #include <QStackedWidget>
 #include <QtTest>
 
+#include <utility>
+
 namespace {
 // A page that writes down the page-life calls it receives.
 class Page : public BaseWidget
@@ -50,6 +52,8 @@ private slots:
     void setCurrWidget();
     void containerPassesCalls();
     void stackOwnership();
+    void survivesDeletionsInAnyOrder_data();
+    void survivesDeletionsInAnyOrder();
     void scrollWidget();
     void thumbnailFrames();
 };
@@ -152,6 +156,73 @@ void TestStackContainers::stackOwnership()
     QVERIFY(QTest::qWaitForWindowExposed(&stack));
     QCOMPARE(stack.getStackWnd()->parentWidget(), &stack);
     QCOMPARE(stack.getStackWnd()->geometry(), QRect(0, 0, 300, 200));
+}
+
+// A bus object of a page that lives apart from the page's widget.
+class Presenter : public QObject, public KwObject
+{
+public:
+    void afterActive() override { ++actives; }
+    void OnStockCodeChange() override { codes << m_stockCode; }
+    int actives = 0;
+    QStringList codes;
+};
+
+void TestStackContainers::survivesDeletionsInAnyOrder_data()
+{
+    QTest::addColumn<QString>("deleted");
+    QTest::newRow("shown page") << "page 1";
+    QTest::newRow("earlier page") << "page 0";
+    QTest::newRow("separate page object") << "presenter";
+    QTest::newRow("page taken off the stack") << "taken 1";
+    QTest::newRow("the stack") << "stack";
+    QTest::newRow("the container before its pages") << "container";
+}
+
+void TestStackContainers::survivesDeletionsInAnyOrder()
+{
+    QFETCH(QString, deleted);
+    auto *container = new BaseStackWidget(nullptr, "stack");
+    container->layoutStackWnd();
+    Pages pages(*container, 3);
+    QPointer<Page> watch[3] = {pages.pages[0], pages.pages[1], pages.pages[2]};
+    auto *presenterPage = new QLabel("presented");
+    Presenter presenter;
+    container->addWidget(presenterPage, &presenter);
+    QPointer<QWidget> stack = container->getStackWnd();
+    container->setCurrWidget(1, false, QString());
+
+    if (deleted.startsWith("page "))
+        delete pages.pages[deleted.back().digitValue()];
+    else if (deleted == "presenter")
+        // Destroyed, and a fresh object made at the same address: a stale pointer would reach it.
+        presenter.~Presenter(), new (&presenter) Presenter;
+    else if (deleted == "taken 1")
+        static_cast<QStackedWidget *>(stack.data())->removeWidget(pages.pages[1]);
+    else if (deleted == "stack")
+        delete stack.data();
+    else
+        delete std::exchange(container, nullptr);
+
+    if (container) {
+        // Every remaining page keeps its own object: activation and codes reach the right ones.
+        QCOMPARE(container->count(), stack ? static_cast<QStackedWidget *>(stack.data())->count() : 0);
+        for (int i = 0; i < container->count(); ++i) {
+            container->setCurrWidget(i, true, QString());
+            QCOMPARE(container->currKwObject() == nullptr, container->currWidget() == presenterPage && deleted == "presenter");
+            if (auto *page = dynamic_cast<Page *>(container->currWidget()))
+                QCOMPARE(container->currKwObject(), static_cast<KwObject *>(page));
+        }
+        container->setStockCode("600000");
+        for (const QPointer<Page> &page : watch) {
+            if (page)
+                QCOMPARE(page->calls.contains("code 600000"), static_cast<QStackedWidget *>(stack.data())->indexOf(page) >= 0);
+        }
+        QCOMPARE(presenter.codes.contains("600000"), deleted != "presenter" && deleted != "stack");
+    }
+    if (deleted == "taken 1")
+        delete pages.pages[1];
+    delete container;
 }
 
 void TestStackContainers::scrollWidget()
