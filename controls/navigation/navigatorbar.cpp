@@ -30,7 +30,7 @@ void NavigatorBar::addCSubTab(CSubTab *bar)
 
 CSubTab *NavigatorBar::csubTab(int index)
 {
-    return m_bars.value(index, nullptr);
+    return m_bars.value(index);
 }
 
 void NavigatorBar::addButtonToTab(const int &index, const QString &text)
@@ -52,7 +52,7 @@ void NavigatorBar::OnClickBack()
 
 int NavigatorBar::currentIdOf(int index) const
 {
-    const CSubTab *bar = m_bars.value(index, nullptr);
+    const CSubTab *bar = m_bars.value(index);
     return bar ? bar->currentButton() : -1;
 }
 
@@ -62,9 +62,9 @@ void NavigatorBar::tabCurrentBtnChanged(const int &id)
     const QObject *bar = sender();
     const int primary = currentIdOf(0);
     const int secondary = currentIdOf(1);
-    if (bar == m_bars.value(0, nullptr))
+    if (bar && bar == m_bars.value(0))
         emit subTabSectionChanged(0, id);
-    else if (bar == m_bars.value(1, nullptr))
+    else if (bar && bar == m_bars.value(1))
         emit subTabSectionChanged(1, id);
     emit navigatorSectionChanged(primary, secondary);
 }

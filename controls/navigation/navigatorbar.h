@@ -4,11 +4,13 @@
 #include "navigation/csubtab.h"
 
 #include <QMap>
+#include <QPointer>
 
 class QVBoxLayout;
 
 // Stacks sub-tab bars, numbered 0, 1, 2, ... in order of addition, and turns a click in any of
-// them into one report of the selection of the first two.
+// them into one report of the selection of the first two. A bar deleted by its owner leaves
+// its number empty (csubTab() returns null there); the other bars keep theirs.
 class KWCONTROLS_EXPORT NavigatorBar : public BaseWidget
 {
     Q_OBJECT
@@ -33,6 +35,6 @@ private slots:
 private:
     int currentIdOf(int index) const;
 
-    QMap<int, CSubTab *> m_bars;
+    QMap<int, QPointer<CSubTab>> m_bars;
     QVBoxLayout *m_layout = nullptr;
 };

@@ -88,6 +88,21 @@ void TestNavigationBars::navigatorBarsByIndex()
     navigator.setSubTabButtons(2, {"lost"});
     QCOMPARE(first->getButton(1)->text(), QString("B"));
     QCOMPARE(navigator.findChildren<QPushButton *>().size(), 2);
+
+    // A bar its owner deletes leaves its number empty; the rest keep working.
+    delete first;
+    QVERIFY(!navigator.csubTab(0));
+    navigator.addButtonToTab(0, "gone");
+    navigator.setSubTabButtons(0, {"gone"});
+    QSignalSpy nav(&navigator, &NavigatorBar::navigatorSectionChanged);
+    QSignalSpy sub(&navigator, &NavigatorBar::subTabSectionChanged);
+    second->setButtons({"X", "Y"});
+    navigator.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&navigator));
+    QTest::mouseClick(second->getButton(1), Qt::LeftButton);
+    QCOMPARE(sub.count(), 1);
+    QCOMPARE(sub.first(), (QList<QVariant>{1, 1}));
+    QCOMPARE(nav.first(), (QList<QVariant>{-1, 1}));
 }
 
 void TestNavigationBars::sideBarSelection()
