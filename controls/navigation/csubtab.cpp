@@ -63,6 +63,8 @@ void CSubTab::addButton(const QString &text, const int &id, KwLine *line)
 {
     if (id >= 0 && m_buttons.contains(id)) {
         qDebug() << "CSubTab::addButton: id already in use" << id << text;
+        // Made for this bar (often as its child), it would otherwise sit unplaced at (0, 0).
+        delete line;
         return;
     }
     const int used = id < 0 ? nextFreeId() : id;

@@ -33,7 +33,8 @@ public:
     explicit CSubTab(QWidget *parent = nullptr, QString name = "");
 
     // A negative id means "the next free id from the button count"; an id already in use is
-    // refused, since two buttons under one id could neither be told apart nor cleared.
+    // refused, since two buttons under one id could neither be told apart nor cleared. The bar
+    // takes `line` in every case: a refused call deletes it rather than leave it about.
     void addButton(const QString &text, const int &id = -1, KwLine *line = nullptr);
     void addButtons(const QStringList &texts);
     void addLine(int width = 1, int height = -1);

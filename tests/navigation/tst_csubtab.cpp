@@ -82,6 +82,9 @@ void TestCSubTab::clearKeepsTrailingItem()
     const QList<KwLine *> added = bar.findChildren<KwLine *>();
     QCOMPARE(added.size(), 4);
     QCOMPARE(bar.getLine(4), added[1]);
+    // A refused id takes its separator along, even one made as the bar's child.
+    bar.addButton("again", 4, new KwLine(Qt::Vertical, &bar));
+    QCOMPARE(bar.findChildren<KwLine *>(), added);
     QCOMPARE(added[2]->maximumWidth(), 3);
     QCOMPARE(added[2]->maximumHeight(), QWIDGETSIZE_MAX);
     QCOMPARE(added[3]->maximumHeight(), 20);
