@@ -96,7 +96,10 @@ PopWebView::~PopWebView()
 void PopWebView::createWg()
 {
     PopupWindow::createWg();
-    bareColumn(getCentralWidget())->addWidget(m_webView);
+    QVBoxLayout *column = bareColumn(getCentralWidget());
+    if (!m_webView)
+        return;
+    column->addWidget(m_webView);
     TitleBar *titleBar = getTilte();
     connect(m_webView, &QWebEngineView::titleChanged, titleBar, [titleBar](const QString &text) {
         titleBar->setWinTitle(text, Qt::AlignLeft | Qt::AlignVCenter);
@@ -121,7 +124,7 @@ void PopWebView::onDownloadRequested(QWebEngineDownloadItem *item)
     // it has shown anything, is ours.
     // The page's URL is set as soon as a navigation starts, also one that turns into this very
     // download, so "has shown a page" is whether a load ever finished well.
-    if (m_pageShown || item->page() != m_webView->page())
+    if (m_pageShown || !m_webView || item->page() != m_webView->page())
         return;
     if (item->state() != QWebEngineDownloadItem::DownloadRequested)
         return; // another popup took it already
@@ -178,7 +181,8 @@ void PopWebView::initPDFENV()
     connect(m_pdf->bridge, &QWebEngineView::loadFinished, this, &PopWebView::onLoadFinished);
     getTilte()->setWinTitle(QStringLiteral("KWFN"), Qt::AlignLeft | Qt::AlignVCenter);
     m_pdf->bridge->setUrl(QUrl::fromUserInput(QStringLiteral("qrc:/pdfpane/viewer.html")));
-    m_webView->hide();
+    if (m_webView)
+        m_webView->hide();
     QLayout *layout = getCentralWidget()->layout();
     if (!layout)
         layout = bareColumn(getCentralWidget());
@@ -247,7 +251,13 @@ void PopWebView::setFindFieldText(const QString &text)
 {
     if (!m_pdf)
         return;
-    m_pdf->bridge->invokeJavaScriptAndWaitForResult(QStringLiteral("PDFViewerApplication.findController.reset()"));
+    // The wait runs a nested event loop: this popup (deleted on close) or its viewer may be
+    // gone when it returns.
+    const QPointer<PopWebView> self(this);
+    const QPointer<PdfJsBridge> bridge(m_pdf->bridge);
+    bridge->invokeJavaScriptAndWaitForResult(QStringLiteral("PDFViewerApplication.findController.reset()"));
+    if (!self || !m_pdf || m_pdf->bridge != bridge.data() || !bridge)
+        return;
     m_pdf->bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.findBar.findField.value=%1").arg(scriptLiteral(text)));
 }
 

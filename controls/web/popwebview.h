@@ -60,7 +60,7 @@ private:
     void onDownloadFinished();
     void dropPdfState();
 
-    InternalWebView *m_webView = nullptr;
+    QPointer<InternalWebView> m_webView;   // may be null: the popup then only shows PDFs
     QString m_name;
     PdfState *m_pdf = nullptr;
     QPointer<QWebEngineDownloadItem> m_downloadItem;

@@ -21,6 +21,8 @@ private slots:
     void refusesWithoutViewerOrFile();
     void initTwiceReplacesViewer();
     void findFieldTakesAnyText();
+    void findFieldSurvivesPopupDeletedWhileWaiting();
+    void showsPdfWithoutWebView();
     void failedViewerShowsNothing();
     void downloadEndsInViewerAndSparesOtherFiles();
 
@@ -139,6 +141,32 @@ void TestPopWebView::findFieldTakesAnyText()
         popup->setFindFieldText(text);
         QTRY_COMPARE_WITH_TIMEOUT(bridge(*popup)->invokeJavaScriptAndWaitForResult("PDFViewerApplication.findBar.findField.value").toString(), QString(text).remove('\n'), 5000);
     }
+}
+
+void TestPopWebView::findFieldSurvivesPopupDeletedWhileWaiting()
+{
+    auto *popup = makePopup().release();
+    popup->initPDFENV();
+    QVERIFY(QSignalSpy(bridge(*popup), &QWebEngineView::loadFinished).wait(20000));
+    QPointer<PopWebView> watch(popup);
+    // Closed (and so deleted) while the find call waits for the page's answer.
+    QTimer::singleShot(0, popup, [popup] { delete popup; });
+    popup->setFindFieldText("profit");
+    QVERIFY(watch.isNull());
+}
+
+void TestPopWebView::showsPdfWithoutWebView()
+{
+    QTemporaryDir dir;
+    PopWebView popup(nullptr, nullptr, "pdf only");
+    popup.setAttribute(Qt::WA_DeleteOnClose, false);
+    popup.createWg();
+    popup.resize(700, 500);
+    popup.show();
+    QVERIFY(!popup.webView());
+    popup.initPDFENV();
+    QVERIFY(popup.loadFile(writePdf(dir, "alone.pdf", 3)));
+    QTRY_COMPARE_WITH_TIMEOUT(pagesCount(popup), 3, 20000);
 }
 
 void TestPopWebView::failedViewerShowsNothing()
