@@ -38,6 +38,8 @@ public:
 
     void attachMessageBus(bool force);
     void detachMessageBus();
+    // The owner is neither owned nor watched (it is no QObject): getOwner() returns it only
+    // while it lives. Its path is copied into this object's path, so the owner may die first.
     void setOwner(KwObject *owner);
     KwObject *getOwner();
     QString getPath() const;

@@ -42,7 +42,7 @@ void CSubTab::createWg()
 int CSubTab::nextFreeId() const
 {
     int id = m_buttons.size();
-    while (m_buttons.contains(id))
+    while (m_buttons.value(id))
         ++id;
     return id;
 }
@@ -61,7 +61,8 @@ QPushButton *CSubTab::appendButton(const QString &text, int id, QWidget *parent)
 
 void CSubTab::addButton(const QString &text, const int &id, KwLine *line)
 {
-    if (id >= 0 && m_buttons.contains(id)) {
+    // The id of a button its owner deleted is free again.
+    if (id >= 0 && m_buttons.value(id)) {
         qDebug() << "CSubTab::addButton: id already in use" << id << text;
         // Made for this bar (often as its child), it would otherwise sit unplaced at (0, 0).
         delete line;
@@ -96,6 +97,8 @@ void CSubTab::addLine(int width, int height)
 void CSubTab::clear()
 {
     for (QPushButton *button : qAsConst(m_buttons)) {
+        if (!button)
+            continue;
         m_innerLayout->removeWidget(button);
         m_group->removeButton(button);
         delete button;

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QPointer>
 
 class KwLine;
 class QButtonGroup;
@@ -73,9 +74,10 @@ private:
     QPushButton *appendButton(const QString &text, int id, QWidget *parent);
     void removeTrailingItem();
 
-    QList<QWidget *> m_lines;
-    QMap<int, QWidget *> m_lineMap;
-    QMap<int, QPushButton *> m_buttons;
+    // Children of the bar, but handed out: the client may delete one.
+    QList<QPointer<QWidget>> m_lines;
+    QMap<int, QPointer<QWidget>> m_lineMap;
+    QMap<int, QPointer<QPushButton>> m_buttons;
     QButtonGroup *m_group = nullptr;
     QHBoxLayout *m_outerLayout = nullptr;
     QHBoxLayout *m_innerLayout = nullptr;

@@ -95,7 +95,7 @@ void SideBar::setAllUnCheck()
 
 void SideBar::setCheckId(int id)
 {
-    if (!m_buttons.contains(id))
+    if (!m_buttons.value(id))
         return;
     if (QAbstractButton *button = m_group->button(id))
         button->setChecked(true);

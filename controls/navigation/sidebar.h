@@ -4,6 +4,7 @@
 #include "window/basewidget.h"
 
 #include <QMap>
+#include <QPointer>
 
 class KwLine;
 class QButtonGroup;
@@ -45,6 +46,6 @@ private:
     void group(QToolButton *button, int id, bool grouped);
 
     QButtonGroup *m_group = nullptr;
-    QMap<int, QToolButton *> m_buttons;
+    QMap<int, QPointer<QToolButton>> m_buttons;    // the client may delete a button it added
     QVBoxLayout *m_layout = nullptr;
 };

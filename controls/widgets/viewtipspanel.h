@@ -3,6 +3,7 @@
 #include "window/basewidget.h"
 
 #include <QMap>
+#include <QPointer>
 #include <QVector>
 
 class QButtonGroup;
@@ -49,9 +50,9 @@ private:
 
     QButtonGroup *buttonGroup;
     QVector<TipsItem> tipItems;
-    QMap<int, QWidget *> pages;
+    QMap<int, QPointer<QWidget>> pages;    // the normal window is the client's, and may die first
     QStackedWidget *stack = nullptr;
-    QWidget *normalWnd = nullptr;
+    QPointer<QWidget> normalWnd;
     int buttonWidth = 0;
     int buttonHeight = 0;
     int currType = -1;

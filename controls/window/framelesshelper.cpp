@@ -256,6 +256,10 @@ void FramelessHelper::activateOn(QWidget *widget)
     state->updateRubberBand();
     m_settings->widgets.insert(widget, state);
     widget->installEventFilter(this);
+    // A widget may die before the helper (a child the helper was put on, or any widget when
+    // the helper has another parent): its state goes with it, and its address, which a new
+    // widget may take, is no longer known.
+    connect(widget, &QObject::destroyed, this, [this, widget] { delete m_settings->widgets.take(widget); });
 }
 
 void FramelessHelper::removeFrom(QWidget *widget)
@@ -263,6 +267,7 @@ void FramelessHelper::removeFrom(QWidget *widget)
     FramelessWidgetState *state = m_settings->widgets.take(widget);
     if (!state)
         return;
+    disconnect(widget, &QObject::destroyed, this, nullptr);
     widget->removeEventFilter(this);
     delete state;
 }
