@@ -108,7 +108,8 @@ void TestLineSettingDialog::defaultOutsideRangeKeepsIcon()
 
     LineTypeControl styleControl;
     styleControl.setDefaultPenStyle(Qt::DotLine);
-    styleControl.setDefaultPenStyle(Qt::PenStyle(value == 5 ? 6 : value));
+    // Pen styles beyond the entries, as Qt::PenStyle can hold them (-1 is not one).
+    styleControl.setDefaultPenStyle(value == 5 ? Qt::CustomDashLine : value < 0 ? Qt::MPenStyle : Qt::PenStyle(value));
     QCOMPARE(faceOf(&styleControl), faceOf(entry(&styleControl, 3)));
 }
 
