@@ -22,7 +22,16 @@ MsgView::MsgView(QWidget *parent, const QString &text, QMessageBox::StandardButt
     setAutoFillBackground(true);
     resize(600, 320);
 
+    // The box is a dialog inside a dialog: with Qt's auto-default rule, whichever button has
+    // the focus, or the first one when there is no default, would become a second default as
+    // soon as the box is shown. Only the given button is ever the default.
+    for (QAbstractButton *button : buttonBox->buttons()) {
+        if (auto *push = qobject_cast<QPushButton *>(button))
+            push->setAutoDefault(false);
+    }
+    iconButton->setAutoDefault(false);
     QPushButton *defaultPush = buttonBox->button(QDialogButtonBox::StandardButton(defaultButton));
+    m_defaultButton = defaultPush;
     if (defaultPush) {
         defaultPush->setDefault(true);
         defaultPush->setShortcut(QKeySequence(Qt::Key_Enter));
@@ -92,6 +101,17 @@ void MsgView::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void MsgView::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The button box, shown just before, makes its first accepting button the default when it
+    // finds none: with no default given, Enter must press nothing.
+    for (QAbstractButton *button : buttonBox->buttons()) {
+        if (auto *push = qobject_cast<QPushButton *>(button))
+            push->setDefault(push == m_defaultButton);
+    }
 }
 
 MesBox::MesBox(QWidget *parent, const QString &title, const QString &text,

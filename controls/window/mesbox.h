@@ -29,9 +29,12 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void labelButtons();
+
+    QPushButton *m_defaultButton = nullptr;   // a child, or null when none was given
 };
 
 // The library's message box: a twinkling popup with a close-only title bar around a MsgView.

@@ -62,6 +62,8 @@ private slots:
     void iconArea_data();
     void iconArea();
     void defaultOutsideButtons();
+    void defaultAndFocusOnceShown_data();
+    void defaultAndFocusOnceShown();
 };
 
 void TestMessageBox::questionDefaultsToNo()
@@ -171,6 +173,46 @@ void TestMessageBox::defaultOutsideButtons()
     for (QPushButton *b : box.findChildren<QPushButton *>())
         QVERIFY(!b->isDefault());
     QCOMPARE(box.focusWidget(), box.findChild<QDialog *>());
+}
+
+void TestMessageBox::defaultAndFocusOnceShown_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("given");
+    QTest::addColumn<QString>("expected");      // the one default and focused button; "" none
+    const int okCancel = QMessageBox::Ok | QMessageBox::Cancel;
+    const int yesNo = QMessageBox::Yes | QMessageBox::No;
+    QTest::newRow("ok alone") << int(QMessageBox::Ok) << int(QMessageBox::Ok) << "确认";
+    QTest::newRow("ok cancel, ok") << okCancel << int(QMessageBox::Ok) << "确认";
+    QTest::newRow("ok cancel, cancel") << okCancel << int(QMessageBox::Cancel) << "取消";
+    QTest::newRow("yes no, no") << yesNo << int(QMessageBox::No) << "否";
+    QTest::newRow("ok cancel, yes (not there)") << okCancel << int(QMessageBox::Yes) << "";
+    QTest::newRow("ok cancel, none") << okCancel << int(QMessageBox::NoButton) << "";
+}
+
+void TestMessageBox::defaultAndFocusOnceShown()
+{
+    QFETCH(int, buttons);
+    QFETCH(int, given);
+    QFETCH(QString, expected);
+    QStringList defaults;
+    QString focused;
+    whenModal([&](QWidget *box) {
+        for (QPushButton *b : box->findChildren<QPushButton *>()) {
+            if (b->isDefault())
+                defaults << b->text();
+        }
+        auto *focus = qobject_cast<QPushButton *>(box->focusWidget());
+        focused = focus ? focus->text() : QString();
+        // Keypad Enter presses the default button, and nothing when there is none.
+        QTest::keyClick(box->focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QTimer::singleShot(100, box, [box] { QTest::keyClick(box, Qt::Key_Escape); });
+    });
+    MesBox box(nullptr, "t", "s", QMessageBox::StandardButtons(buttons), QMessageBox::StandardButton(given));
+    const int result = box.exec();
+    QCOMPARE(defaults, expected.isEmpty() ? QStringList() : QStringList{expected});
+    QCOMPARE(focused, expected);
+    QCOMPARE(result, expected.isEmpty() ? 0 : given);
 }
 
 QTEST_MAIN(TestMessageBox)
