@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 TitleBar::TitleBar(QWidget *parent, QString name)
     : BaseWidget(parent, name)
@@ -44,6 +45,10 @@ void TitleBar::setWinTitle(const QString &title, Qt::Alignment alignment)
         return;
     titleLabel->setText(title);
     titleLabel->setAlignment(alignment);
+    // The task bar and the window list show the window's own title: follow the caption.
+    QWidget *top = window();
+    if (top != this && top->windowTitle() != title)
+        top->setWindowTitle(title);
 }
 
 void TitleBar::setIconName(const QString &name)
@@ -52,6 +57,11 @@ void TitleBar::setIconName(const QString &name)
     if (!iconButton)
         return;
     iconButton->setObjectName(name);
+    // Style-sheet rules are matched when a widget is polished: a new name needs a new polish,
+    // or a bar already shown keeps the old picture (none).
+    iconButton->style()->unpolish(iconButton);
+    iconButton->style()->polish(iconButton);
+    iconButton->update();
     iconButton->show();
 }
 

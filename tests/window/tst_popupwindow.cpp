@@ -2,6 +2,7 @@
 #include "window/popupwindow.h"
 #include "window/titlebar.h"
 
+#include "window/popuptwinkleframedialog.h"
 #include "windowtest.h"
 
 #include <QPushButton>
@@ -29,6 +30,7 @@ private slots:
     void titleFlags();
     void interval();
     void dialogIsFrameless();
+    void windowTitleFollowsTitleBar();
 };
 
 void TestPopupWindow::defaultLook()
@@ -115,6 +117,23 @@ void TestPopupWindow::dialogIsFrameless()
     QVERIFY(dialog.windowFlags() & Qt::Dialog);
     showAt(&dialog, QRect(200, 200, 300, 200));
     QCOMPARE(pixel(&dialog, 0, 100), QColor("#0c1215"));
+}
+
+void TestPopupWindow::windowTitleFollowsTitleBar()
+{
+    // The task bar and window lists show the window title, not the drawn caption.
+    PopupWindow window;
+    PopupDialog dialog;
+    PopupTwinkleFrameDialog twinkle;
+    window.createWg();
+    dialog.createWg();
+    twinkle.createWg();
+    const QList<QPair<QWidget *, TitleBar *>> popups{
+        {&window, window.getTilte()}, {&dialog, dialog.getTilte()}, {&twinkle, twinkle.getTilte()}};
+    for (const auto &popup : popups) {
+        popup.second->setWinTitle("自选股", Qt::AlignLeft | Qt::AlignVCenter);
+        QCOMPARE(popup.first->windowTitle(), QString("自选股"));
+    }
 }
 
 QTEST_MAIN(TestPopupWindow)

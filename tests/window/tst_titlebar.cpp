@@ -90,6 +90,18 @@ void TestTitleBar::iconButton()
     plain.setIconName("logo");
     QCOMPARE(icon->objectName(), QString("logo"));
     QVERIFY(!icon->isHidden());
+
+    // On a bar already shown, the style sheet's picture for the new name appears.
+    TitleBar shown;
+    shown.setStyleSheet("QPushButton#logo { background: rgb(255, 0, 0); border: none; }");
+    shown.createTitleBar();
+    shown.resize(400, 30);
+    shown.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+    QPushButton *late = shown.findChild<QPushButton *>("");
+    shown.setIconName("logo");
+    late->setFixedSize(20, 20);
+    QTRY_COMPARE(late->grab().toImage().pixelColor(10, 10), QColor(255, 0, 0));
 }
 
 void TestTitleBar::controlFlags_data()
