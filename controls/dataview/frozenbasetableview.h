@@ -2,8 +2,11 @@
 
 #include "kwcontrols_export.h"
 
+#include <QPersistentModelIndex>
 #include <QTableView>
 #include <QVector>
+
+#include <functional>
 
 class QHeaderView;
 class QScrollBar;
@@ -29,6 +32,21 @@ protected slots:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 protected:
+    // The first scrollable section shown in one direction, carried across a model change that
+    // renumbers the sections: by its index where the model can say where it went, else by number.
+    struct SectionChange
+    {
+        QPersistentModelIndex first;
+        int number = -1; // -1 while no change is under way
+        bool pending() const { return number >= 0; }
+    };
+    // A wheel's unspent travel in one direction, kept between the events of one gesture.
+    struct WheelTravel
+    {
+        int angle = 0;
+        int pixels = 0;
+    };
+
     // Makes `value` the first scrollable section shown by hiding (pushing on `hidden`) or
     // showing (popping) the sections that follow the `frozen` ones. A section hidden by
     // somebody else stops both ways. Returns whether any section changed.
@@ -37,7 +55,32 @@ protected:
     static void restoreSections(QHeaderView *header, QVector<int> &hidden, int count);
     // Shows or hides an outside bar; `fits` says whether every scrollable section is shown.
     static void applyBarPolicy(QScrollBar *bar, Qt::ScrollBarPolicy policy, bool fits);
+    // The first scrollable section to show so that `section` stands where `hint` asks, given
+    // the first one shown now, the room left by the frozen sections and each section's length.
+    static int firstSectionShowing(int section, int first, int frozen, int room, ScrollHint hint,
+                                   const std::function<int(int)> &length);
+    // Whole sections that one wheel event scrolls by, positive towards the start.
+    static int wheelSteps(WheelTravel &travel, Qt::ScrollPhase phase, int angle, int pixels, int sectionLength);
+
+    // Connects the model's signals announcing a renumbering of the sections in `orientation`.
+    // Must run before QTableView::setModel; see the .cpp for why.
+    QVector<QMetaObject::Connection> watchSectionChangesBefore(QAbstractItemModel *model, Qt::Orientation orientation,
+                                                               SectionChange &change, QVector<int> &hidden,
+                                                               const int &frozen);
+    // Calls `after` once the sections in `orientation` have been renumbered (a reset excepted).
+    QVector<QMetaObject::Connection> watchSectionChangesAfter(QAbstractItemModel *model, Qt::Orientation orientation,
+                                                              const std::function<void()> &after);
+    // Where the remembered first section is now; `current` when no change was announced.
+    static int takeChangedFirst(SectionChange &change, Qt::Orientation orientation, int current);
+
+    // Keeps the table's own bar in `orientation` at 0, handing each move that Qt makes on it
+    // (wheel, drag auto-scroll, scrollToBottom) to `forward` as a number of sections.
+    void pinOwnBar(Qt::Orientation orientation, const std::function<void(int)> &forward);
 
     Qt::ScrollBarPolicy m_horizBarPolicy = Qt::ScrollBarAsNeeded;
     Qt::ScrollBarPolicy m_vertBarPolicy = Qt::ScrollBarAsNeeded;
+    bool m_ownBarMovesIgnored = false; // set while Qt's own scrollTo runs, whose bar moves are undone, not forwarded
+
+private:
+    void beginSectionChange(Qt::Orientation orientation, SectionChange &change, QVector<int> &hidden, int frozen, bool follow);
 };

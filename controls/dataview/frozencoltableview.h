@@ -5,10 +5,13 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QResizeEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 // A table whose first columns stay put: scrolling right hides the leading scrollable columns
 // one by one, driven by a horizontal bar that the owning page creates and places itself.
-// Vertical scrolling is the table's own.
+// Vertical scrolling is the table's own. Without a bar (null, or deleted by its page) the
+// columns still scroll by keys, wheel and scrollTo; there is just no bar to show it.
 class KWCONTROLS_EXPORT FrozenColTableView : public FrozenBaseTableView
 {
     Q_OBJECT
@@ -22,6 +25,8 @@ public:
     void setHorizontalScrollBarPolicy(Qt::ScrollBarPolicy policy);
     // The row at the viewport's bottom edge, or -1 when the rows end above it.
     int lastRow() const;
+    // Brings a column into view through the outside bar; rows follow Qt's own rules.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 protected slots:
     void resizeEvent(QResizeEvent *e) override;
@@ -32,18 +37,30 @@ protected slots:
 
 protected:
     void initModel(QAbstractItemModel *model);
+    void wheelEvent(QWheelEvent *e) override;
+    // Scrolls the columns by a sideways wheel event (or Alt+wheel); false when it is vertical.
+    bool scrollColumnsByWheel(QWheelEvent *e);
+    void scrollToColumn(int column, ScrollHint hint);
 
     QPointer<QAbstractItemModel> m_model;
     int m_frozenColCount = 0;
     int m_colCount = 0;
     QVector<int> m_colWidths;   // last non-zero width of each column: hidden ones report 0
     QVector<int> m_hiddenCols;  // columns hidden by scrolling, in order of hiding
-    QScrollBar *m_horizBar;
+    QPointer<QScrollBar> m_horizBar;
 
 private:
+    int horizValue() const;
+    void setHorizValue(int value);
     void readColumnWidths();
     void updateHorizScrollBar();
     void showHiddenColumnsThatFit();
+    void columnsChanged();
+    void scrollColumnsTo(int first);
 
     bool m_scrollingColumns = false;
+    int m_horizMax = 0;  // the bar's maximum, kept for when there is no bar
+    SectionChange m_colChange;
+    WheelTravel m_horizWheel;
+    QVector<QMetaObject::Connection> m_colConnections;
 };

@@ -5,7 +5,8 @@
 #include <QWheelEvent>
 
 // A table whose first columns and first rows stay put: both directions scroll by hiding the
-// leading scrollable sections, driven by two outside bars that the owning page places.
+// leading scrollable sections, driven by two outside bars that the owning page places. A null
+// bar means no outside bar in that direction; keys, wheel and scrollTo still scroll it.
 class KWCONTROLS_EXPORT FrozenTableView : public FrozenColTableView
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ public:
     void setFrozenRowCount(const int &count) override;
     // The table's own vertical bar is always off here, so the policy governs the outside bar.
     void setVerticalScrollBarPolicy(Qt::ScrollBarPolicy policy) override;
+    // Brings a cell into view through the outside bars.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 protected slots:
     void resizeEvent(QResizeEvent *e) override;
@@ -31,9 +34,20 @@ private:
     void showHiddenRowsThatFit();
     int firstScrollableRowShown() const;
     void pageTo(int value);
+    int vertValue() const;
+    void setVertValue(int value);
+    void scrollToRow(int row, ScrollHint hint);
+    void rowsChanged();
+    void scrollRowsTo(int first);
 
     int m_frozenRowCount = 0;
     int m_rowCount = 0;
-    QScrollBar *m_vertBar;
+    QPointer<QScrollBar> m_vertBar;
     QVector<int> m_hiddenRows;  // rows hidden by scrolling, in order of hiding
+    int m_vertMax = 0;          // the bar's maximum and page step, kept for when there is no bar
+    int m_vertPage = 0;
+    bool m_scrollingRows = false;
+    SectionChange m_rowChange;
+    WheelTravel m_vertWheel;
+    QVector<QMetaObject::Connection> m_rowConnections;
 };
