@@ -169,7 +169,10 @@ void KwUpdateWindow::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    m_dragOffset = event->globalPos() - pos();
+    // The cursor's offset in the window, taken from the event alone: under a window manager the
+    // position Qt believes the window has can be stale until the first move (the manager placed
+    // it), and a drag computed from that would throw the window to where Qt believed it was.
+    m_dragOffset = event->pos();
     event->accept();
     m_pressed = true;
 }

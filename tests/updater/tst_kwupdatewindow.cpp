@@ -51,6 +51,7 @@ private slots:
     void escapeGoesTheCloseButtonsWay();
     void dragMovesFromSurfaceNotFromButtons_data();
     void dragMovesFromSurfaceNotFromButtons();
+    void firstDragStartsWhereTheWindowReallyIs();
 
 private:
     QString tmp() const { return m_dir.path() + "/allusers/tmp"; }
@@ -348,6 +349,29 @@ void TestKwUpdateWindow::dragMovesFromSurfaceNotFromButtons()
     sendMouse(w, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
     sendMouse(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
     QCOMPARE(m_window->pos(), moves ? QPoint(140, 160) : QPoint(100, 100));
+    QCOMPARE(clickForExitCode("btn_mid_cancle"), 0);
+}
+
+void TestKwUpdateWindow::firstDragStartsWhereTheWindowReallyIs()
+{
+    serve(m_package, 100, false);
+    QVERIFY(start(describe("/pkg.zip", m_package), inst()));
+    m_window->move(100, 100);
+    QTRY_COMPARE(m_window->pos(), QPoint(100, 100));
+    // A window manager placed the window 600, 400 further than Qt has heard of yet: the
+    // pointer's screen position says so, its position in the label does not.
+    QWidget *label = m_window->findChild<QWidget *>("lab_mid_update_tips");
+    const QPoint local(5, 1);
+    const QPoint really = QPoint(700, 500);
+    const QPoint global = really + label->mapTo(m_window, local);
+    auto send = [label](QEvent::Type type, QPoint at, QPoint screen, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent ev(type, at, at, screen, button, held, Qt::NoModifier);
+        QApplication::sendEvent(label, &ev);
+    };
+    send(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, local + QPoint(40, 60), global + QPoint(40, 60), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, local + QPoint(40, 60), global + QPoint(40, 60), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(m_window->pos(), really + QPoint(40, 60));
     QCOMPARE(clickForExitCode("btn_mid_cancle"), 0);
 }
 
