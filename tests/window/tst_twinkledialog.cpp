@@ -37,7 +37,8 @@ void TestTwinkleDialog::ringFollowsActivation()
     QCOMPARE(pixel(&dialog, 0, 100), active);
     QCOMPARE(pixel(&dialog, 299, 199), active);
 
-    QWidget other;
+    // Frameless too, so that a window manager's decoration does not move it off the asked place.
+    QWidget other(nullptr, Qt::FramelessWindowHint);
     showAt(&other, QRect(600, 100, 100, 100));
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
