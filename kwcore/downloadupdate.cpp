@@ -154,6 +154,12 @@ void DownloadUpdate::downloadUnBlocked(const QUrl &url, bool *flag, const Downlo
         return;
     }
 
+    // A FIFO or a device would block the transfer, and with it this thread and any abort.
+    if (scheme == QLatin1String("file") && !QFileInfo(url.toLocalFile()).isFile()) {
+        failLater(url, QStringLiteral("%1 is not a regular file").arg(url.toLocalFile()));
+        return;
+    }
+
     auto job = std::make_unique<Job>();
     job->generation = generation;
     job->url = url;

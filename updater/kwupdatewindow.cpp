@@ -2,7 +2,6 @@
 
 #include "kwupdateuictrl.h"
 #include "packageinstaller.h"
-#include "runlock.h"
 #include "updatefailure.h"
 #include "updater.h"
 
@@ -138,13 +137,13 @@ void KwUpdateWindow::cancelUpdate()
     if (step > 0)
         removePackage();
     if (step == 2) {
-        // The new installation is final by now: bring back the copy the client left, but
-        // only once that copy is complete beside it.
-        PackageInstaller installer(m_updateDir);
-        RunLock lock;
-        QString why;
-        if (!lock.tryLock(installer.lockPath(), &why) || !installer.restoreFrom(m_tmpDir + QStringLiteral("/kwfn")))
-            qWarning().noquote() << "cannot restore the installation:" << (why.isEmpty() ? installer.errorString() : why);
+        // Too late: the new installation was final before the worker saw the cancel, and the
+        // end page (progress 120) says so. Putting the client's copy from the all-users folder
+        // in its place instead would install files that nobody checked and anybody could have
+        // written there, or an installation with nothing in it.
+        qWarning() << "cancel came after the update was complete; the new installation stays";
+        m_canceling = false;
+        return;
     }
     m_uiCtrl->setProgress(-1, m_failed ? FailedTip : QStringLiteral("更新已经取消"));
     leave();

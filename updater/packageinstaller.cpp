@@ -79,8 +79,20 @@ QString systemFolderRefusal(const QString &dir)
 } // namespace
 
 PackageInstaller::PackageInstaller(const QString &installDir)
-    : m_installDir(QDir::cleanPath(installDir))
+    : m_installDir(resolvedPath(installDir))
 {
+}
+
+QString PackageInstaller::resolvedPath(const QString &installDir)
+{
+    // The folder itself is never followed (a link there is refused); its parent is, so that
+    // the checks, the key, the lock and the renames all name one and the same place.
+    const QString cleaned = QDir::cleanPath(QDir::fromNativeSeparators(installDir));
+    const QFileInfo info(cleaned);
+    const QString parent = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (parent.isEmpty() || info.fileName().isEmpty())
+        return cleaned;
+    return parent.endsWith(QLatin1Char('/')) ? parent + info.fileName() : parent + QLatin1Char('/') + info.fileName();
 }
 
 QString PackageInstaller::sibling(const char *role) const
@@ -94,7 +106,11 @@ QString PackageInstaller::pathRefusal(const QString &installDir)
         return QStringLiteral("no installation folder given");
     if (QDir::isRelativePath(installDir))
         return QStringLiteral("installation folder \"%1\" is not absolute").arg(installDir);
-    const QString dir = normalized(installDir);
+    // "a/link/../b" names one folder to the system and another to a text clean-up: no guessing.
+    const QStringList steps = QDir::fromNativeSeparators(installDir).split(QLatin1Char('/'));
+    if (steps.contains(QStringLiteral(".")) || steps.contains(QStringLiteral("..")))
+        return QStringLiteral("installation folder \"%1\" holds a \".\" or \"..\" step").arg(installDir);
+    const QString dir = resolvedPath(installDir);
     if (QDir(dir).isRoot())
         return QStringLiteral("installation folder \"%1\" is a root folder").arg(installDir);
     const QString system = systemFolderRefusal(dir);
@@ -115,7 +131,7 @@ QString PackageInstaller::refusalReason(const QString &installDir)
     const QString why = pathRefusal(installDir);
     if (!why.isEmpty())
         return why;
-    const QFileInfo info(installDir);
+    const QFileInfo info(resolvedPath(installDir));
     if (info.isSymLink())
         return QStringLiteral("installation folder \"%1\" is a link, not a real folder").arg(installDir);
     if (!info.exists())
@@ -152,10 +168,33 @@ bool PackageInstaller::recover()
     if (exists(asideDir())) {
         // The swap went through: what is in place is the new installation, complete.
         qWarning().noquote() << "PackageInstaller: an interrupted update left the old installation at" << asideDir();
-        if (!removeIfThere(trashDir()) || !fs.rename(asideDir(), trashDir()))
+        if (!fs.rename(asideDir(), freeTrashPath()))
             return fail(QStringLiteral("cannot remove %1").arg(asideDir()));
     }
-    return removeIfThere(trashDir()) && removeIfThere(stagingDir()) && removeIfThere(packageDir());
+    removeTrash();
+    return removeIfThere(stagingDir()) && removeIfThere(packageDir());
+}
+
+QString PackageInstaller::freeTrashPath() const
+{
+    // A trash folder that cannot be deleted (a file in use, an immutable file) must not block
+    // the next update: the next one gets a name of its own.
+    QString path = trashDir();
+    for (int n = 2; exists(path); ++n)
+        path = trashDir() + QString::number(n);
+    return path;
+}
+
+void PackageInstaller::removeTrash()
+{
+    const QFileInfo dir(m_installDir);
+    const QStringList trash = QDir(dir.absolutePath())
+        .entryList({dir.fileName() + QStringLiteral(".kwupdate-trash*")}, QDir::AllEntries | QDir::Hidden | QDir::System);
+    for (const QString &name : trash) {
+        const QString path = dir.absolutePath() + QLatin1Char('/') + name;
+        if (!removeTree(path))
+            qWarning().noquote() << "PackageInstaller: cannot remove" << path << "; it is left for a later update";
+    }
 }
 
 bool PackageInstaller::makePackageDir()
@@ -246,16 +285,15 @@ bool PackageInstaller::replace()
 
 void PackageInstaller::commit()
 {
-    QDir fs;
     if (!exists(asideDir()))
         return;
     // Renamed first: a half-deleted copy under the name "old" would be put back by recover().
-    if (!removeIfThere(trashDir()) || !fs.rename(asideDir(), trashDir())) {
+    if (!QDir().rename(asideDir(), freeTrashPath())) {
         qWarning().noquote() << "PackageInstaller: cannot remove the old installation at" << asideDir();
         return;
     }
     pauseAtStage("commit");
-    removeIfThere(trashDir());
+    removeTrash();
 }
 
 bool PackageInstaller::rollback()

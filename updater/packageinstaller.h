@@ -12,7 +12,7 @@ class QIODevice;
 //   <dir>.kwupdate-pkg    the downloaded package (a folder only the updater writes)
 //   <dir>.kwupdate-new    the staging folder, filled from the package
 //   <dir>.kwupdate-old    the old installation, moved aside by the swap; always complete
-//   <dir>.kwupdate-trash  a folder being deleted
+//   <dir>.kwupdate-trash  a folder being deleted (-trash2, ... when an earlier one is stuck)
 //   <dir>.kwupdate-lock   the lock of the run that works on <dir>
 // The swap is two renames (old aside, new in); commit() renames the old copy to the trash
 // before deleting it, so a partly deleted folder never passes for an installation. recover()
@@ -28,6 +28,9 @@ public:
     static QString pathRefusal(const QString &installDir);
     // pathRefusal(), and besides the folder must exist and be a real folder, not a link.
     static QString refusalReason(const QString &installDir);
+    // The one spelling of `installDir` every step uses: its parent with links resolved, then
+    // its own name (never followed).
+    static QString resolvedPath(const QString &installDir);
 
     // Puts right what an interrupted run left: the installation missing and the old copy
     // aside means the old copy goes back; an old copy beside a complete installation is
@@ -77,6 +80,8 @@ public:
 private:
     bool fail(const QString &why);
     QString sibling(const char *role) const;
+    QString freeTrashPath() const;
+    void removeTrash();
     bool removeIfThere(const QString &path);
 
     QString m_installDir;

@@ -80,6 +80,8 @@ QString PackageUnpacker::nameRefusal(const QString &name)
 {
     if (name.isEmpty())
         return QStringLiteral("has no name");
+    if (name.size() > MaxNameLength)
+        return QStringLiteral("has a name longer than %1 characters").arg(MaxNameLength);
     for (const QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
             return QStringLiteral("holds a control character");
@@ -110,10 +112,9 @@ bool PackageUnpacker::check(qint64 freeBytes)
     if (!m_zip->open(QuaZip::mdUnzip))
         return fail(QStringLiteral("the package is not a zip file (error %1)").arg(m_zip->getZipError()));
 
-    // Every folder and file path by its case-folded spelling: Windows sees "A.dll" and
-    // "a.dll" as one file, so a package must not rely on telling them apart.
-    QHash<QString, QString> spellings;
-    QSet<QString> files;
+    // (folder node, case-folded part) -> (node, spelling as first seen); node 0 is the top.
+    QHash<QPair<int, QString>, QPair<int, QString>> names;
+    QSet<int> files;
     QByteArray rawName(0x10000, '\0');     // the largest name a zip can hold
     for (bool more = m_zip->goToFirstFile(); more; more = m_zip->goToNextFile()) {
         unz_file_info64 raw;
@@ -133,18 +134,23 @@ bool PackageUnpacker::check(qint64 freeBytes)
             return fail(QStringLiteral("package entry \"%1\" declares an impossible size").arg(printable(info.name)));
 
         const bool isFolder = info.name.endsWith(QLatin1Char('/'));
+        // Each folder and file, by its case-folded name under its folder: Windows sees
+        // "A.dll" and "a.dll" as one file, so a package must not rely on telling them apart.
+        // One step per name part keeps the cost linear in the name's length.
+        int node = 0;
         const QString path = isFolder ? info.name.chopped(1) : info.name;
-        QString prefix;
-        for (const QString &part : path.split(QLatin1Char('/'))) {
-            prefix = prefix.isEmpty() ? part : prefix + QLatin1Char('/') + part;
-            const QString spelling = spellings.value(prefix.toCaseFolded(), prefix);
-            if (spelling != prefix)
-                return fail(QStringLiteral("package entries \"%1\" and \"%2\" differ only in case").arg(spelling, prefix));
-            spellings.insert(prefix.toCaseFolded(), prefix);
+        for (const QStringRef &part : path.splitRef(QLatin1Char('/'))) {
+            const QString spelling = part.toString();
+            auto it = names.find(qMakePair(node, spelling.toCaseFolded()));
+            if (it == names.end())
+                it = names.insert(qMakePair(node, spelling.toCaseFolded()), qMakePair(int(names.size()) + 1, spelling));
+            else if (it->second != spelling)
+                return fail(QStringLiteral("package entries name \"%1\" and \"%2\", which differ only in case").arg(it->second, spelling));
+            node = it->first;
         }
-        if (!isFolder && files.contains(path))
-            return fail(QStringLiteral("package entry \"%1\" appears twice").arg(printable(info.name)));
-        files.insert(path);
+        if (!isFolder && files.contains(node))
+            return fail(QStringLiteral("package entry \"%1\" appears twice").arg(info.name));
+        files.insert(node);
         m_declared += qint64(info.uncompressedSize);
         ++m_entries;
     }

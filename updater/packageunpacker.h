@@ -23,6 +23,8 @@ public:
     // Declared sizes may add up to at most this many times the package's own size: ordinary
     // programs and data compress a few times, zip bombs a thousand times.
     static constexpr qint64 MaxExpansion = 200;
+    // Far beyond what any system takes as a path below the installation.
+    static constexpr int MaxNameLength = 1024;
 
     // `package` is open for reading and stays owned by the caller.
     explicit PackageUnpacker(QIODevice *package);

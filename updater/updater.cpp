@@ -104,11 +104,13 @@ bool Updater::prepare(const QString &updateDir, const UpdateFlowPrivate &info)
         fail(UpdateFailure::Folder, folderRefusal);
         return false;
     }
-    if (!m_check.begin(updateDir, info.sha256, info.signature)) {
+    // From here on the folder is named the one way the installer acts on it.
+    const QString dir = m_installer->installDir();
+    if (!m_check.begin(dir, info.sha256, info.signature)) {
         fail(m_check.failure(), m_check.errorString());
         return false;
     }
-    if (!packageFits(updateDir, info.size)) {
+    if (!packageFits(dir, info.size)) {
         fail(UpdateFailure::DiskSpace, QStringLiteral("no room for a package of %1 bytes beside %2").arg(info.size).arg(updateDir));
         return false;
     }

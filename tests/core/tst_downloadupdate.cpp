@@ -11,6 +11,8 @@
 
 #include <thread>
 
+#include <sys/stat.h>
+
 using kwtest::LoopbackServer;
 
 class TestDownloadUpdate : public QObject
@@ -70,6 +72,8 @@ void TestDownloadUpdate::initTestCase()
     r["/missing"] = LoopbackServer::route(404, "<html>no such package</html>");
     r["/truncated"] = LoopbackServer::route(200, patterned(100000), 40000, true);
     r["/stall"] = LoopbackServer::route(200, patterned(1 << 20), 256 << 10, false);
+    // Reading it would block the downloader's thread, and any abort with it.
+    QCOMPARE(::mkfifo(QFile::encodeName(m_dir.path() + "/fifo").constData(), 0600), 0);
 }
 
 void TestDownloadUpdate::cleanup()
@@ -159,8 +163,9 @@ void TestDownloadUpdate::fails_data()
     QTest::newRow("404") << "<srv>/missing" << true << "HTTP 404";
     QTest::newRow("truncated body") << "<srv>/truncated" << true << "";
     QTest::newRow("connection refused") << refused << true << "";
-    QTest::newRow("missing local file") << "file://<dir>/nowhere/pkg.zip" << true << "";
+    QTest::newRow("missing local file") << "file://<dir>/nowhere/pkg.zip" << false << "not a regular file";
     QTest::newRow("unsupported scheme") << "ftp://127.0.0.1/pkg.zip" << false << "unsupported URL scheme";
+    QTest::newRow("local FIFO") << "file://<dir>/fifo" << false << "not a regular file";
     QTest::newRow("invalid url") << "http://[::1" << false << "invalid URL";
     QTest::newRow("empty url") << "" << false << "invalid URL";
 }

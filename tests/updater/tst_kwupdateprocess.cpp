@@ -42,6 +42,7 @@ private slots:
     void signedPackages_data();
     void signedPackages();
     void trustedKeyComesFromTheInstallation();
+    void lateCancelKeepsTheCompleteUpdate();
 
 private:
     QString allUsers(int n = 1) const { return m_dir.path() + QString("/all users %1").arg(n); }
@@ -347,6 +348,8 @@ void TestKwUpdateProcess::refusesFolders_data()
     QTest::newRow("trailing space") << "<inst> ";
     QTest::newRow("not there") << "<inst>-2";
     QTest::newRow("a link to the installation") << "<link>";
+    QTest::newRow("a link, spelt with a trailing slash") << "<link>/";
+    QTest::newRow("a dot-dot step through a link") << "<link>/../客户端 kwfn";
 }
 
 void TestKwUpdateProcess::refusesFolders()
@@ -521,6 +524,27 @@ void TestKwUpdateProcess::trustedKeyComesFromTheInstallation()
         QCOMPARE(endWithEscape(run), step.installs ? 0 : 1);
         QCOMPARE(readAll(inst() + "/kwupdate.pub"), readAll(m_root.path() + "/key b/pub"));
     }
+}
+
+void TestKwUpdateProcess::lateCancelKeepsTheCompleteUpdate()
+{
+    // What the client copied to the all-users folder, or what somebody else put there.
+    writeFile(tmp() + "/kwfn/stale.txt", "not checked by anybody");
+    QProcess *run = launch(describe("/pkg.zip", m_package), inst(), "commit:2500");
+    QVERIFY(waitForLog("test pause at commit"));
+    // The cancel button, as a user clicks it while the old copy is being deleted.
+    QProcess search;
+    search.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(run->processId())});
+    search.waitForFinished();
+    const QString window = QString::fromLatin1(search.readAllStandardOutput().split('\n').value(0));
+    QVERIFY(!window.isEmpty());
+    QCOMPARE(QProcess::execute("xdotool", {"mousemove", "--window", window, "254", "278", "click", "1"}), 0);
+
+    QVERIFY(waitForLog("update complete"));
+    QVERIFY(waitForLog("cancel came after the update was complete"));
+    QCOMPARE(endWithEscape(run), 0);
+    QCOMPARE(snapshot(inst()), m_new);
+    QCOMPARE(leftovers(inst()), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestKwUpdateProcess)

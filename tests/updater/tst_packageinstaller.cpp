@@ -87,6 +87,7 @@ void TestPackageInstaller::refusesDangerousFolders_data()
     QDir().mkpath(somewhere);
     QDir().mkpath(m_root.path() + "/allusers/config");
     QFile::link(somewhere, m_root.path() + "/link to kwfn");
+    QFile::link(m_root.path() + "/somewhere", m_root.path() + "/linked parent");
 
     QTest::newRow("empty") << QString() << true << true;
     QTest::newRow("blank") << QString("  ") << true << true;
@@ -109,6 +110,10 @@ void TestPackageInstaller::refusesDangerousFolders_data()
     QTest::newRow("a link to the installation") << m_root.path() + "/link to kwfn" << false << true;
     QTest::newRow("not there") << m_root.path() + "/new place/kwfn" << false << true;
     QTest::newRow("trailing space") << somewhere + " " << false << true;
+    QTest::newRow("a link, spelt with a trailing slash") << m_root.path() + "/link to kwfn/" << false << true;
+    QTest::newRow("a dot-dot step through a link") << m_root.path() + "/link to kwfn/../kwfn" << true << true;
+    QTest::newRow("a dot step") << somewhere + "/." << true << true;
+    QTest::newRow("below a linked parent") << m_root.path() + "/linked parent/kwfn" << false << false;
     QTest::newRow("installation") << somewhere << false << false;
     QTest::newRow("installation with trailing slash") << somewhere + "/" << false << false;
     // Clients start the updater from their own folder: that must not count against it.
@@ -150,6 +155,8 @@ void TestPackageInstaller::refusesEntryNames_data()
     QTest::newRow("parent step") << "data/../../x" << true;
     QTest::newRow("absolute") << "/tmp/x" << true;
     QTest::newRow("drive") << "C:/x" << true;
+    QTest::newRow("1024 characters") << QString(1024, 'a') << false;
+    QTest::newRow("1025 characters") << QString(1025, 'a') << true;
 }
 
 void TestPackageInstaller::refusesEntryNames()
