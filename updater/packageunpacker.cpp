@@ -48,16 +48,20 @@ QString componentRefusal(const QString &component)
     return QString();
 }
 
-// An entry name as the log may show it: hostile names carry control characters and NULs.
+// An entry name as the log may show it: hostile names carry control characters and NULs, and
+// may be tens of thousands of characters long.
 QString printable(const QString &name)
 {
+    constexpr int Shown = 200;
     QString out;
-    for (const QChar c : name) {
+    for (const QChar c : name.left(Shown)) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
             out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
         else
             out += c;
     }
+    if (name.size() > Shown)
+        out += QStringLiteral("…");
     return out;
 }
 
@@ -149,7 +153,7 @@ bool PackageUnpacker::check(qint64 freeBytes)
             node = it->first;
         }
         if (!isFolder && files.contains(node))
-            return fail(QStringLiteral("package entry \"%1\" appears twice").arg(info.name));
+            return fail(QStringLiteral("package entry \"%1\" appears twice").arg(printable(info.name)));
         files.insert(node);
         m_declared += qint64(info.uncompressedSize);
         ++m_entries;
