@@ -1,24 +1,46 @@
 #include "window/cbasemainwidget.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QScreen>
+#include "window/framegeometry.h"
+#include "window/windowstatemodel.h"
 
-namespace {
-enum EdgeType { NoEdge, Left, Right, Top, Bottom, TopLeft, BottomRight, TopRight, BottomLeft };
-}
+#include <QApplication>
+#include <QCursor>
+#include <QHoverEvent>
+#include <QMouseEvent>
+#include <QWindow>
+
+using FrameGeometry::Edge;
 
 CBaseMainWidget::CBaseMainWidget(QWidget *parent, QString name, const QRect &clickableRect)
     : BaseWidget(parent, name)
     , clickableRect(clickableRect)
+    , stateModel(WindowStateModel::of(this))
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
     setAttribute(Qt::WA_MouseTracking);
+    // Hover moves reach the frame from whichever child is under the pointer, so the cursor
+    // follows the pointer over the whole window and no edge is left behind from before.
+    setAttribute(Qt::WA_Hover);
+    // A maximised window has no edges to offer, a restored one has them again at once.
+    connect(stateModel, &WindowStateModel::maximizedChanged, this, [this] {
+        if (!moving && !resizing)
+            edgeType = setCursorStyle(mapFromGlobal(QCursor::pos()));
+    });
 }
 
 bool CBaseMainWidget::IsMaximized()
 {
-    return maximized;
+    return stateModel->isMaximized();
+}
+
+void CBaseMainWidget::setSystemMoveResize(bool on)
+{
+    systemMoves = on;
+}
+
+bool CBaseMainWidget::systemMoveResize() const
+{
+    return systemMoves;
 }
 
 void CBaseMainWidget::OnShowMaximized()
@@ -28,14 +50,7 @@ void CBaseMainWidget::OnShowMaximized()
 
 void CBaseMainWidget::switchNormalMaximize()
 {
-    if (maximized) {
-        maximized = false;
-        setWidgetGeometry(savedNormalRect);
-        return;
-    }
-    maximized = true;
-    savedNormalRect = geometry();
-    setWidgetGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    stateModel->toggle();
 }
 
 bool CBaseMainWidget::isPosInClickableRect(const QPoint &pos)
@@ -45,76 +60,27 @@ bool CBaseMainWidget::isPosInClickableRect(const QPoint &pos)
         && r.top() < pos.y() && pos.y() < r.bottom() - r.top() + 1;
 }
 
-void CBaseMainWidget::setWidgetGeometry(const QRect &rect)
+void CBaseMainWidget::fillClickableExtent()
 {
-    const bool followWidth = clickableRect.right() - clickableRect.left() == width() - 1;
-    const bool followHeight = clickableRect.bottom() - clickableRect.top() == height() - 1;
-    setGeometry(rect);
-    if (followWidth)
-        clickableRect.setRight(clickableRect.left() + rect.width() - 1);
-    if (followHeight)
-        clickableRect.setBottom(clickableRect.top() + rect.height() - 1);
+    if (clickableRect.width() == 0)
+        clickableRect.setRight(clickableRect.left() + width() - 1);
+    if (clickableRect.height() == 0)
+        clickableRect.setBottom(clickableRect.top() + height() - 1);
 }
 
 int CBaseMainWidget::setCursorStyle(const QPoint &pos)
 {
-    const bool onLeft = pos.x() <= borderWidth;
-    const bool onTop = pos.y() <= borderWidth;
-    const bool onRight = pos.x() >= width() - borderWidth;
-    const bool onBottom = pos.y() >= height() - borderWidth;
-
-    int type;
-    if (onLeft && onTop)
-        type = TopLeft;
-    else if (onRight && onBottom)
-        type = BottomRight;
-    else if (onRight && onTop)
-        type = TopRight;
-    else if (!onLeft)
-        type = onTop ? Top : onRight ? Right : onBottom ? Bottom : NoEdge;
-    else
-        type = onBottom ? BottomLeft : Left;
-
-    static const Qt::CursorShape cursors[] = {
-        Qt::ArrowCursor, Qt::SizeHorCursor, Qt::SizeHorCursor, Qt::SizeVerCursor, Qt::SizeVerCursor,
-        Qt::SizeFDiagCursor, Qt::SizeFDiagCursor, Qt::SizeBDiagCursor, Qt::SizeBDiagCursor,
-    };
-    setCursor(cursors[type]);
-    return type;
+    const Edge edge = stateModel->isMaximized() ? FrameGeometry::NoEdge
+                                                : FrameGeometry::edgeAt(pos, rect(), borderWidth);
+    setCursor(FrameGeometry::cursorFor(edge));
+    return edge;
 }
 
 void CBaseMainWidget::resizeWidget(const QPoint &globalPos)
 {
-    const QRect source = geometry();
-    QRect target = source;
-    switch (edgeType) {
-    case Left: target.setLeft(globalPos.x()); break;
-    case Right: target.setRight(globalPos.x()); break;
-    case Top: target.setTop(globalPos.y()); break;
-    case Bottom: target.setBottom(globalPos.y()); break;
-    case TopLeft: target.setTopLeft(globalPos); break;
-    case BottomRight: target.setBottomRight(globalPos); break;
-    case TopRight: target.setTopRight(globalPos); break;
-    case BottomLeft: target.setBottomLeft(globalPos); break;
-    default: return;
-    }
-    if (target.right() < target.left() || target.bottom() < target.top())
-        return;
-
-    // Below the minimum the dragged side goes back and the other one stays.
-    if (target.width() < minimumSize().width()) {
-        if (target.left() == source.left())
-            target.setRight(source.right());
-        else
-            target.setLeft(source.left());
-    }
-    if (target.height() < minimumSize().height()) {
-        if (target.top() == source.top())
-            target.setBottom(source.bottom());
-        else
-            target.setTop(source.top());
-    }
-    setWidgetGeometry(target);
+    const QRect target = FrameGeometry::resized(geometry(), Edge(edgeType), globalPos, minimumSize());
+    if (target != geometry())
+        setGeometry(target);
 }
 
 void CBaseMainWidget::moveWidget(const QPoint &globalPos)
@@ -124,23 +90,138 @@ void CBaseMainWidget::moveWidget(const QPoint &globalPos)
         if ((globalPos - pressGlobalPos).manhattanLength() <= QApplication::startDragDistance())
             return;
         dragStarted = true;
+        if (stateModel->isMaximized()) {
+            // Shrinking back under the pointer, the window keeps it on the same part of the title.
+            const int normalWidth = stateModel->normalGeometry().width();
+            dragOffset.setX(FrameGeometry::restoredGripX(dragOffset.x(), width(), normalWidth));
+            stateModel->restoreForDrag();
+        }
+        // Past the start distance only, so clicks and double clicks stay the frame's. The
+        // window is under the pointer first; the window system goes on from there.
+        move(globalPos - dragOffset);
+        if (handOverToSystem())
+            return;
     }
-    const QPoint target = globalPos - dragOffset;
-    if (maximized)
-        OnShowMaximized();
-    move(target);
+    move(globalPos - dragOffset);
     dragOffset = globalPos - pos();
+}
+
+void CBaseMainWidget::beginResize()
+{
+    resizing = true;
+    // From the press, so the window system resizes from the very pixel that was grabbed.
+    handOverToSystem();
+}
+
+void CBaseMainWidget::dragTo(const QPoint &globalPos)
+{
+    if (moving) {
+        moveWidget(globalPos);
+    } else if (resizing) {
+        resizeWidget(globalPos);
+    }
+}
+
+void CBaseMainWidget::endDrag(const QPoint &pos)
+{
+    moving = false;
+    resizing = false;
+    resizingFromWindow = false;
+    edgeType = setCursorStyle(pos);
+}
+
+bool CBaseMainWidget::handOverToSystem()
+{
+    QWindow *handle = windowHandle();
+    // The window system drags with the left button only.
+    if (!systemMoves || !handle || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+        return false;
+    const bool taken = moving ? handle->startSystemMove()
+                              : handle->startSystemResize(FrameGeometry::systemEdges(Edge(edgeType)));
+    if (taken) {
+        moving = false;
+        resizing = false;
+        resizingFromWindow = false;
+    }
+    return taken;
+}
+
+void CBaseMainWidget::watchNativeWindow()
+{
+    QWindow *handle = windowHandle();
+    if (!handle || handle == watchedWindow)
+        return;
+    if (watchedWindow)
+        watchedWindow->removeEventFilter(this);
+    handle->installEventFilter(this);
+    watchedWindow = handle;
+}
+
+bool CBaseMainWidget::filterNativeMouse(QMouseEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // On the frame itself its own handler decides; on a child that would take the press
+        // (a button, a view), an edge the cursor offers must still win.
+        if (event->button() != Qt::LeftButton || moving || resizing || !childAt(event->pos()))
+            return false;
+        edgeType = setCursorStyle(event->pos());
+        if (edgeType == FrameGeometry::NoEdge)
+            return false;
+        beginResize();
+        resizingFromWindow = true;
+        return true;
+    case QEvent::MouseMove:
+        if (!resizingFromWindow)
+            return false;
+        dragTo(event->globalPos());
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (!resizingFromWindow)
+            return false;
+        endDrag(mapFromGlobal(event->globalPos()));
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CBaseMainWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == watchedWindow && filterNativeMouse(static_cast<QMouseEvent *>(event)))
+        return true;
+    return BaseWidget::eventFilter(watched, event);
+}
+
+bool CBaseMainWidget::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::HoverMove:
+        if (!moving && !resizing)
+            edgeType = setCursorStyle(static_cast<QHoverEvent *>(event)->pos());
+        break;
+    case QEvent::Leave:
+        // Out of the window: no edge is under the pointer, and coming back starts afresh.
+        if (!moving && !resizing)
+            edgeType = setCursorStyle(QPoint(-1, -1));
+        break;
+    case QEvent::Show:
+    case QEvent::WinIdChange:
+        watchNativeWindow();
+        break;
+    default:
+        break;
+    }
+    return BaseWidget::event(event);
 }
 
 void CBaseMainWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (clickableRect.width() == 0)
-        clickableRect.setRight(clickableRect.left() + width() - 1);
-    if (clickableRect.height() == 0)
-        clickableRect.setBottom(clickableRect.top() + height() - 1);
-
-    if (edgeType != NoEdge)
-        resizing = true;
+    fillClickableExtent();
+    // What lies under the press decides, not what an earlier hover left behind.
+    edgeType = setCursorStyle(event->pos());
+    if (edgeType != FrameGeometry::NoEdge)
+        beginResize();
     if (!resizing && event->button() == Qt::LeftButton && isPosInClickableRect(event->pos())) {
         moving = true;
         dragStarted = false;
@@ -152,20 +233,20 @@ void CBaseMainWidget::mousePressEvent(QMouseEvent *event)
 
 void CBaseMainWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    if (moving)
-        moveWidget(event->globalPos());
-    if (resizing)
-        resizeWidget(event->globalPos());
-    else
+    // A release that went elsewhere (a popup, a grab) still ends the drag.
+    if (event->buttons() == Qt::NoButton) {
+        moving = false;
+        resizing = false;
+    }
+    dragTo(event->globalPos());
+    if (!moving && !resizing)
         edgeType = setCursorStyle(event->pos());
     BaseWidget::mouseMoveEvent(event);
 }
 
 void CBaseMainWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    moving = false;
-    resizing = false;
-    edgeType = setCursorStyle(event->pos());
+    endDrag(event->pos());
     BaseWidget::mouseReleaseEvent(event);
 }
 
@@ -174,4 +255,16 @@ void CBaseMainWidget::mouseDoubleClickEvent(QMouseEvent *event)
     if (isPosInClickableRect(event->pos()))
         switchNormalMaximize();
     BaseWidget::mouseDoubleClickEvent(event);
+}
+
+void CBaseMainWidget::resizeEvent(QResizeEvent *event)
+{
+    // A clickable area as wide (high) as the window stays so through every resize, whoever
+    // makes it: the frame, the control box, the window manager.
+    const QSize old = event->oldSize();
+    if (clickableRect.right() - clickableRect.left() == old.width() - 1)
+        clickableRect.setRight(clickableRect.left() + width() - 1);
+    if (clickableRect.bottom() - clickableRect.top() == old.height() - 1)
+        clickableRect.setBottom(clickableRect.top() + height() - 1);
+    BaseWidget::resizeEvent(event);
 }

@@ -1,27 +1,13 @@
 #include "window/framelesshelper.h"
 
+#include "window/windowstatemodel.h"
+
 #include <QEvent>
 #include <QHoverEvent>
 #include <QMouseEvent>
 #include <QRubberBand>
 #include <QWidget>
-
-EdgeHitFlags EdgeHitFlags::test(const QPoint &globalPos, const QRect &frame, int borderWidth)
-{
-    const int x = globalPos.x();
-    const int y = globalPos.y();
-    EdgeHitFlags hit;
-    hit.onLeftEdge = x >= frame.x() && x <= frame.x() + borderWidth;
-    hit.onRightEdge = x >= frame.x() + frame.width() - borderWidth && x <= frame.x() + frame.width();
-    hit.onTopEdge = y >= frame.y() && y <= frame.y() + borderWidth;
-    hit.onBottomEdge = y >= frame.y() + frame.height() - borderWidth && y <= frame.y() + frame.height();
-    hit.onTopLeftEdge = hit.onTopEdge && hit.onLeftEdge;
-    hit.onBottomLeftEdge = hit.onBottomEdge && hit.onLeftEdge;
-    hit.onTopRightEdge = hit.onTopEdge && hit.onRightEdge;
-    hit.onBottomRightEdge = hit.onBottomEdge && hit.onRightEdge;
-    hit.onEdges = hit.onLeftEdge || hit.onRightEdge || hit.onTopEdge || hit.onBottomEdge;
-    return hit;
-}
+#include <QWindow>
 
 FramelessWidgetState::FramelessWidgetState(FramelessSettings *settings, QWidget *widget)
     : settings(settings)
@@ -78,7 +64,8 @@ void FramelessWidgetState::mousePress(QMouseEvent *event)
     pressedInTitle = event->pos().y() < titleHeight;
     const QRect frame = widget->frameGeometry();
     const QPoint global = event->globalPos();
-    pressEdges = EdgeHitFlags::test(global, frame, borderWidth);
+    // A maximised window offers no edges, so a press there does what the pointer shows.
+    pressEdges = isMaximizedOrFullScreen() ? EdgeHitFlags() : EdgeHitFlags::test(global, frame, borderWidth);
     dragOffset = global - frame.topLeft();
     rightDistance = frame.x() + frame.width() - global.x();
     pressRatio = double(global.x() - frame.x()) / frame.width();
@@ -87,6 +74,10 @@ void FramelessWidgetState::mousePress(QMouseEvent *event)
         rubberBand->setGeometry(frame);
         rubberBand->show();
     }
+    // From the press, so the window system resizes from the very pixel that was grabbed.
+    if (settings->resizable && pressEdges.onEdges)
+        handOverToSystem(true);
+    moveStarted = false;
 }
 
 void FramelessWidgetState::mouseRelease(QMouseEvent *event)
@@ -116,7 +107,25 @@ void FramelessWidgetState::mouseMove(const QPoint &globalPos)
 
 bool FramelessWidgetState::isMaximizedOrFullScreen() const
 {
-    return widget->isMaximized() || widget->isFullScreen();
+    return widget->isMaximized() || widget->isFullScreen()
+        || (widget->isWindow() && WindowStateModel::of(widget)->isMaximized());
+}
+
+bool FramelessWidgetState::handOverToSystem(bool resizing)
+{
+    QWindow *handle = widget->windowHandle();
+    if (!settings->systemMoveResize || !handle || (resizing ? settings->rubberBandOnResize : settings->rubberBandOnMove))
+        return false;
+    const bool taken = resizing
+        ? handle->startSystemResize(FrameGeometry::systemEdges(FrameGeometry::edgeOf(pressEdges)))
+        : handle->startSystemMove();
+    if (taken) {
+        // The window system has the pointer until the release, which it keeps.
+        leftButtonPressed = false;
+        pressedInTitle = false;
+        pressEdges = EdgeHitFlags();
+    }
+    return taken;
 }
 
 void FramelessWidgetState::unsetCursor()
@@ -133,21 +142,13 @@ void FramelessWidgetState::updateCursor(const QPoint &globalPos)
         return;
     }
     hoverEdges = EdgeHitFlags::test(globalPos, widget->frameGeometry(), borderWidth);
-    Qt::CursorShape shape;
-    if (hoverEdges.onTopLeftEdge || hoverEdges.onBottomRightEdge)
-        shape = Qt::SizeFDiagCursor;
-    else if (hoverEdges.onBottomLeftEdge || hoverEdges.onTopRightEdge)
-        shape = Qt::SizeBDiagCursor;
-    else if (hoverEdges.onLeftEdge || hoverEdges.onRightEdge)
-        shape = Qt::SizeHorCursor;
-    else if (hoverEdges.onTopEdge || hoverEdges.onBottomEdge)
-        shape = Qt::SizeVerCursor;
-    else {
+    const FrameGeometry::Edge edge = FrameGeometry::edgeOf(hoverEdges);
+    if (edge == FrameGeometry::NoEdge) {
         if (cursorChanged)
             unsetCursor();
         return;
     }
-    widget->setCursor(shape);
+    widget->setCursor(FrameGeometry::cursorFor(edge));
     cursorChanged = true;
 }
 
@@ -157,66 +158,30 @@ void FramelessWidgetState::moveWidget(const QPoint &globalPos)
         rubberBand->move(globalPos - dragOffset);
         return;
     }
-    const QRect normal = widget->normalGeometry();
     if (isMaximizedOrFullScreen()) {
-        // Keep the pointer on the same part of the title once the window shrinks back: near
-        // the left by its pixel offset, near the right by its distance to the right edge, and
-        // in between at the same fraction of the width.
-        if (pressRatio >= 0.7)
-            dragOffset.setX(normal.width() - rightDistance);
-        else if (pressRatio > 0.3)
-            dragOffset.setX(int(normal.width() * pressRatio));
+        // Shrinking back under the pointer, the window keeps it on the same part of the title.
+        const int pressWidth = dragOffset.x() + rightDistance;
+        const int normalWidth = WindowStateModel::of(widget)->normalGeometry().width();
+        dragOffset.setX(FrameGeometry::restoredGripX(dragOffset.x(), pressWidth, normalWidth));
+        WindowStateModel::of(widget)->restoreForDrag();
     }
-    widget->resize(normal.size());
-    widget->showNormal();
     widget->move(globalPos - dragOffset);
+    // At the first move, not the press, so clicks stay the window's own; the window is under
+    // the pointer first and the window system goes on from there.
+    if (!moveStarted) {
+        moveStarted = true;
+        handOverToSystem(false);
+    }
 }
 
 void FramelessWidgetState::resizeWidget(const QPoint &globalPos)
 {
     const bool onBand = settings->rubberBandOnResize && rubberBand;
     const QRect source = onBand ? rubberBand->frameGeometry() : widget->frameGeometry();
-    QRect target = source;
-    const EdgeHitFlags &e = pressEdges;
-    if (e.onTopLeftEdge) {
-        target.setLeft(globalPos.x());
-        target.setTop(globalPos.y());
-    } else if (e.onBottomLeftEdge) {
-        target.setLeft(globalPos.x());
-        target.setBottom(globalPos.y());
-    } else if (e.onTopRightEdge) {
-        target.setRight(globalPos.x());
-        target.setTop(globalPos.y());
-    } else if (e.onBottomRightEdge) {
-        target.setRight(globalPos.x());
-        target.setBottom(globalPos.y());
-    } else if (e.onLeftEdge) {
-        target.setLeft(globalPos.x());
-    } else if (e.onRightEdge) {
-        target.setRight(globalPos.x());
-    } else if (e.onTopEdge) {
-        target.setTop(globalPos.y());
-    } else {
-        target.setBottom(globalPos.y());
-    }
-    if (target.left() > target.right() || target.top() > target.bottom())
+    const QRect target = FrameGeometry::resized(source, FrameGeometry::edgeOf(pressEdges), globalPos,
+                                                widget->minimumSize());
+    if (target == source)
         return;
-
-    // Below the minimum the side that was dragged stays where it was.
-    const QSize minimum = widget->minimumSize();
-    if (target.width() < minimum.width()) {
-        if (target.left() == source.left())
-            target.setRight(source.right());
-        else
-            target.setLeft(source.left());
-    }
-    if (target.height() < minimum.height()) {
-        if (target.top() == source.top())
-            target.setBottom(source.bottom());
-        else
-            target.setTop(source.top());
-    }
-
     if (onBand)
         rubberBand->setGeometry(target);
     else
@@ -256,6 +221,9 @@ void FramelessHelper::activateOn(QWidget *widget)
     state->updateRubberBand();
     m_settings->widgets.insert(widget, state);
     widget->installEventFilter(this);
+    // Made now, so the window manager's maximising is seen from the start.
+    if (widget->isWindow())
+        WindowStateModel::of(widget);
     // A widget may die before the helper (a child the helper was put on, or any widget when
     // the helper has another parent): its state goes with it, and its address, which a new
     // widget may take, is no longer known.
@@ -340,6 +308,16 @@ void FramelessHelper::setTitleHeight(unsigned int height)
 unsigned int FramelessHelper::titleHeight()
 {
     return m_titleHeight;
+}
+
+void FramelessHelper::setSystemMoveResize(bool on)
+{
+    m_settings->systemMoveResize = on;
+}
+
+bool FramelessHelper::systemMoveResize()
+{
+    return m_settings->systemMoveResize;
 }
 
 bool FramelessHelper::eventFilter(QObject *watched, QEvent *event)

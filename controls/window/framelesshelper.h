@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kwcontrols_export.h"
+#include "window/framegeometry.h"
 
 #include <QHash>
 #include <QObject>
@@ -13,24 +14,6 @@ class QRubberBand;
 class QWidget;
 class FramelessWidgetState;
 
-// Which edge zones a point lies in. The zones are borderWidth + 1 pixels wide and the right
-// and bottom ones reach one pixel beyond the rectangle, so a pointer resting on the very last
-// pixel of a window (or just off it) still grabs the edge.
-struct KWCONTROLS_EXPORT EdgeHitFlags
-{
-    bool onEdges = false;
-    bool onLeftEdge = false;
-    bool onRightEdge = false;
-    bool onTopEdge = false;
-    bool onBottomEdge = false;
-    bool onTopLeftEdge = false;
-    bool onBottomLeftEdge = false;
-    bool onTopRightEdge = false;
-    bool onBottomRightEdge = false;
-
-    static EdgeHitFlags test(const QPoint &globalPos, const QRect &frame, int borderWidth);
-};
-
 // Flags shared by the helper and every widget it serves; read at event time.
 struct KWCONTROLS_EXPORT FramelessSettings
 {
@@ -39,6 +22,8 @@ struct KWCONTROLS_EXPORT FramelessSettings
     bool resizable = true;
     bool rubberBandOnResize = false;
     bool rubberBandOnMove = false;
+    // Moves and edge resizes go to the window system where it takes them.
+    bool systemMoveResize = false;
 };
 
 // What the helper remembers about one widget between the press and the release.
@@ -65,6 +50,8 @@ public:
     bool leftButtonPressed = false;
     bool cursorChanged = false;
     bool pressedInTitle = false;
+    // The first move of a drag is offered to the window system; later ones are not.
+    bool moveStarted = false;
     int titleHeight = 30;
     int borderWidth = 5;
 
@@ -77,6 +64,7 @@ private:
     void moveWidget(const QPoint &globalPos);
     void resizeWidget(const QPoint &globalPos);
     bool isMaximizedOrFullScreen() const;
+    bool handOverToSystem(bool resizing);
 };
 
 // Moves a frameless top-level window by a strip along its top and resizes it by its edges.
@@ -108,6 +96,12 @@ public:
     unsigned int borderWidth();
     void setTitleHeight(unsigned int height);
     unsigned int titleHeight();
+    // Off by default. When on, moves by the title strip and resizes by the edges are handed to
+    // the window system where it can take them (QWindow::startSystemMove/startSystemResize):
+    // the system's snapping, moves across screens, Wayland. Elsewhere the helper does them.
+    // A rubber band asked for keeps the drag with the helper.
+    void setSystemMoveResize(bool on);
+    bool systemMoveResize();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

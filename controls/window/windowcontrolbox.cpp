@@ -1,9 +1,9 @@
 #include "window/windowcontrolbox.h"
 
+#include "window/windowstatemodel.h"
+
 #include "ui_windowcontrolbox.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStyle>
 
 WindowControlBox::WindowControlBox(QWidget *parent, QWidget *mainWnd, QString name)
@@ -27,6 +27,13 @@ WindowControlBox::WindowControlBox(QWidget *parent, QWidget *mainWnd, QString na
     // and subclasses can take over the close.
     connect(ui->closeBtn, &QPushButton::released, this, [this] { OnClose(); });
     updateControlFlags();
+
+    if (mainWnd) {
+        stateModel = WindowStateModel::of(mainWnd);
+        connect(stateModel, &WindowStateModel::maximizedChanged, this, &WindowControlBox::updateMaximize);
+        if (stateModel->isMaximized())
+            updateMaximize(true);
+    }
 }
 
 WindowControlBox::~WindowControlBox()
@@ -51,19 +58,14 @@ void WindowControlBox::OnMinimized()
 
 void WindowControlBox::OnMaximinzed()
 {
-    if (!mainWnd)
+    if (!mainWnd || !stateModel)
         return;
-    // The button shows the state the window is about to leave.
-    SwitchExpandOrNarrow(maximized);
-    if (maximized) {
-        maximized = false;
-        mainWnd->showNormal();
+    // The window's state decides, not the box's belief: the glyph follows through the model.
+    if (stateModel->isMaximized()) {
+        stateModel->restore();
         return;
     }
-    maximized = true;
-    mainWnd->showMaximized();
-    // Fill the available area only, so the task bar stays free.
-    mainWnd->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    stateModel->maximize();
     emit mainWndMaximized();
 }
 
@@ -76,7 +78,9 @@ void WindowControlBox::onRestoreWindow()
 {
     if (!mainWnd)
         return;
-    if (maximized)
+    // Out of the minimised state only: a window the window manager maximised stays so, and one
+    // maximised by its geometry keeps it.
+    if (mainWnd->windowState() & Qt::WindowMaximized)
         mainWnd->showMaximized();
     else
         mainWnd->showNormal();

@@ -3,6 +3,9 @@
 #include "window/basewidget.h"
 
 #include <QFlags>
+#include <QPointer>
+
+class WindowStateModel;
 
 namespace Ui {
 class WindowControlBox;
@@ -48,6 +51,9 @@ private:
 
     bool maximized = false;
     QWidget *mainWnd;
+    // The main window's own record of its state: the button and its glyph follow it, however
+    // the window was maximised or restored.
+    QPointer<WindowStateModel> stateModel;
     Ui::WindowControlBox *ui;
     QFlags<ControlFlag> controlFlags = QFlags<ControlFlag>(ControlMin | ControlMax | ControlClose);
 };

@@ -38,6 +38,9 @@ GalleryWindow::GalleryWindow(QWidget *parent)
 {
     setObjectName("galleryWindow");
     setWindowTitle(tr("KwControls 控件库演示"));
+    // The demo shows the opt-in: the window system moves and resizes the main window where it
+    // can (snapping, moves across screens); the Windows page says so.
+    setSystemMoveResize(true);
     attachMessageBus(true);
 
     m_titleBar->createTitleBar();

@@ -50,7 +50,8 @@ void fillBody(QWidget *body, const QString &text, QDialog *dialog)
 
 WindowsPage::WindowsPage(QWidget *parent)
     : GalleryPage(tr("窗口与对话框"),
-                  tr("无边框窗口可拖动标题栏移动、拖动边缘缩放；闪烁对话框的边框随激活状态变色；消息框返回所按的按钮。"),
+                  tr("无边框窗口可拖动标题栏移动、拖动边缘缩放；本演示的主窗口打开了 setSystemMoveResize，移动和缩放交给窗口系统（贴边吸附、跨屏移动），不支持时由窗口自己完成。"
+                     "闪烁对话框的边框随激活状态变色；消息框返回所按的按钮。"),
                   parent, "windows")
     , m_grid(new QGridLayout)
 {

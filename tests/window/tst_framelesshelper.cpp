@@ -35,6 +35,8 @@ private slots:
     void rubberBands();
     void settersIgnoreZero();
     void removedWidgetIsLeftAlone();
+    void systemMoveResize_data();
+    void systemMoveResize();
 
 private:
     Window *w = nullptr;
@@ -235,6 +237,35 @@ void TestFramelessHelper::removedWidgetIsLeftAlone()
     QCOMPARE(cursorShape(w), int(Qt::ArrowCursor));
     drag(w, origin + QPoint(150, 10), origin + QPoint(190, 40));
     QCOMPARE(w->frameGeometry(), start);
+}
+
+// Handed to the window system where it takes them (a window manager), done by the helper where
+// not: the pointer ends on the same window either way.
+void TestFramelessHelper::systemMoveResize_data()
+{
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("delta");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("move") << QPoint(150, 10) << QPoint(40, 30) << start.translated(40, 30);
+    QTest::newRow("right") << QPoint(299, 100) << QPoint(20, 0) << QRect(100, 100, 320, 200);
+    QTest::newRow("bottom-right") << QPoint(299, 199) << QPoint(12, 16) << QRect(100, 100, 312, 216);
+}
+
+void TestFramelessHelper::systemMoveResize()
+{
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, delta);
+    QFETCH(QRect, expected);
+    QVERIFY(!w->helper()->systemMoveResize());
+    w->helper()->setSystemMoveResize(true);
+    const QPoint from = w->frameGeometry().topLeft() + press;
+    RealPointer::dragFromTo(from, from + delta);
+    QTRY_VERIFY(RealPointer::sameWithinStartDistance(w->frameGeometry(), expected));
+    // The drag is over: the pointer moving on leaves the window where it is.
+    const QRect settled = w->frameGeometry();
+    RealPointer::moveTo(from + delta + QPoint(25, 25));
+    QTest::qWait(100);
+    QCOMPARE(w->frameGeometry(), settled);
 }
 
 QTEST_MAIN(TestFramelessHelper)

@@ -23,6 +23,11 @@ QPushButton *button(QWidget *box, const char *name)
 {
     return box->findChild<QPushButton *>(name);
 }
+
+QPoint centreOf(QWidget *w)
+{
+    return w->mapToGlobal(w->rect().center());
+}
 }
 
 class TestTitleBar : public QObject
@@ -38,6 +43,10 @@ private slots:
     void maximizeAndRestore();
     void closeOnRelease();
     void boxWithoutMainWindow();
+    void frameMaximizeInEveryOrder_data();
+    void frameMaximizeInEveryOrder();
+    void noResizeCursorWhileMaximized_data();
+    void noResizeCursorWhileMaximized();
 };
 
 void TestTitleBar::kwObjectSideAndStyleSheet()
@@ -186,6 +195,48 @@ void TestTitleBar::boxWithoutMainWindow()
     QCOMPARE(closed.count(), 0);
     QVERIFY(button(&box, "expandBtn"));
     QVERIFY(box.isVisible());
+}
+
+void TestTitleBar::frameMaximizeInEveryOrder_data()
+{
+    addStateSequenceRows({"button", "wm"}, {"button", "wm", "drag"});
+}
+
+void TestTitleBar::frameMaximizeInEveryOrder()
+{
+    QFETCH(QStringList, actions);
+    Frame frame;
+    frame.create();
+    const QRect normal(50, 60, 600, 400);
+    showAt(&frame, normal);
+    StateSequence(&frame, normal, QPoint(150, frame.title()->height() / 2)).run(actions);
+}
+
+// However the window was maximised, its edges do not offer a resize.
+void TestTitleBar::noResizeCursorWhileMaximized_data()
+{
+    QTest::addColumn<QString>("by");
+    QTest::newRow("button") << "button";
+    QTest::newRow("window manager") << "wm";
+}
+
+void TestTitleBar::noResizeCursorWhileMaximized()
+{
+    QFETCH(QString, by);
+    Frame frame;
+    frame.create();
+    showAt(&frame, QRect(50, 60, 600, 400));
+    if (by == "button")
+        RealPointer::clickAt(centreOf(button(frame.title()->windowControlBox(), "expandBtn")));
+    else
+        frame.showMaximized();
+    const QRect area = StateSequence::maximizedArea();
+    QTRY_COMPARE(frame.frameGeometry(), area);
+    for (const QPoint &edge : {area.topLeft() + QPoint(0, 300), area.bottomRight() - QPoint(0, 300),
+                               area.bottomRight() - QPoint(300, 0), area.bottomLeft()}) {
+        RealPointer::moveTo(edge);
+        QCOMPARE(RealPointer::shownCursor(&frame), int(Qt::ArrowCursor));
+    }
 }
 
 QTEST_MAIN(TestTitleBar)
