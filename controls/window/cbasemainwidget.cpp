@@ -188,8 +188,18 @@ bool CBaseMainWidget::filterNativeMouse(QMouseEvent *event)
 
 bool CBaseMainWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == watchedWindow && filterNativeMouse(static_cast<QMouseEvent *>(event)))
-        return true;
+    if (watched != watchedWindow)
+        return BaseWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        if (filterNativeMouse(static_cast<QMouseEvent *>(event)))
+            return true;
+        break;
+    default:
+        break;
+    }
     return BaseWidget::eventFilter(watched, event);
 }
 
