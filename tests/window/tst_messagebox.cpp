@@ -177,21 +177,35 @@ void TestMessageBox::defaultOutsideButtons()
 
 void TestMessageBox::defaultAndFocusOnceShown_data()
 {
+    QTest::addColumn<int>("style");             // 0 about, 1 information ... 4 error
     QTest::addColumn<int>("buttons");
     QTest::addColumn<int>("given");
     QTest::addColumn<QString>("expected");      // the one default and focused button; "" none
     const int okCancel = QMessageBox::Ok | QMessageBox::Cancel;
     const int yesNo = QMessageBox::Yes | QMessageBox::No;
-    QTest::newRow("ok alone") << int(QMessageBox::Ok) << int(QMessageBox::Ok) << "确认";
-    QTest::newRow("ok cancel, ok") << okCancel << int(QMessageBox::Ok) << "确认";
-    QTest::newRow("ok cancel, cancel") << okCancel << int(QMessageBox::Cancel) << "取消";
-    QTest::newRow("yes no, no") << yesNo << int(QMessageBox::No) << "否";
-    QTest::newRow("ok cancel, yes (not there)") << okCancel << int(QMessageBox::Yes) << "";
-    QTest::newRow("ok cancel, none") << okCancel << int(QMessageBox::NoButton) << "";
+    const struct {
+        const char *name;
+        int buttons, given;
+        const char *expected;
+    } cases[] = {
+        {"ok alone", int(QMessageBox::Ok), int(QMessageBox::Ok), "确认"},
+        {"ok cancel, ok", okCancel, int(QMessageBox::Ok), "确认"},
+        {"ok cancel, cancel", okCancel, int(QMessageBox::Cancel), "取消"},
+        {"yes no, no", yesNo, int(QMessageBox::No), "否"},
+        {"ok cancel, yes (not there)", okCancel, int(QMessageBox::Yes), ""},
+        {"ok cancel, none", okCancel, int(QMessageBox::NoButton), ""},
+    };
+    const char *styles[] = {"about", "information", "question", "warning", "error"};
+    for (int style = 0; style < 5; ++style) {
+        for (const auto &c : cases)
+            QTest::newRow(qPrintable(QString("%1: %2").arg(styles[style], c.name)))
+                << style << c.buttons << c.given << QString::fromUtf8(c.expected);
+    }
 }
 
 void TestMessageBox::defaultAndFocusOnceShown()
 {
+    QFETCH(int, style);
     QFETCH(int, buttons);
     QFETCH(int, given);
     QFETCH(QString, expected);
@@ -208,8 +222,11 @@ void TestMessageBox::defaultAndFocusOnceShown()
         QTest::keyClick(box->focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QTimer::singleShot(100, box, [box] { QTest::keyClick(box, Qt::Key_Escape); });
     });
-    MesBox box(nullptr, "t", "s", QMessageBox::StandardButtons(buttons), QMessageBox::StandardButton(given));
-    const int result = box.exec();
+    using Show = int (*)(QWidget *, const QString &, const QString &, QMessageBox::StandardButtons,
+                         QMessageBox::StandardButton);
+    const Show show[] = {MessageBox::showAbout, MessageBox::showInformation, MessageBox::showQuestion,
+                         MessageBox::showWarning, MessageBox::showError};
+    const int result = show[style](nullptr, "t", "s", QMessageBox::StandardButtons(buttons), QMessageBox::StandardButton(given));
     QCOMPARE(defaults, expected.isEmpty() ? QStringList() : QStringList{expected});
     QCOMPARE(focused, expected);
     QCOMPARE(result, expected.isEmpty() ? 0 : given);
