@@ -27,22 +27,6 @@ QString failureText(UpdateFailure failure)
     return QString();
 }
 
-const char *failureName(UpdateFailure failure)
-{
-    switch (failure) {
-    case UpdateFailure::Parameters: return "parameters";
-    case UpdateFailure::Description: return "description";
-    case UpdateFailure::AnotherRun: return "another update running";
-    case UpdateFailure::Folder: return "installation folder refused";
-    case UpdateFailure::Network: return "network";
-    case UpdateFailure::Package: return "package damaged";
-    case UpdateFailure::Signature: return "signature";
-    case UpdateFailure::DiskSpace: return "disk space";
-    case UpdateFailure::Install: return "installation";
-    }
-    return "";
-}
-
 void logUpdateFailure(const QString &reason)
 {
     qWarning().noquote() << "update failed, the installation was kept:" << reason;

@@ -17,7 +17,5 @@ enum class UpdateFailure {
 
 // The cause in plain words for the failure page.
 QString failureText(UpdateFailure failure);
-// A short name for the log.
-const char *failureName(UpdateFailure failure);
 // The one log line every failure writes, before the window shows it.
 void logUpdateFailure(const QString &reason);
