@@ -7,6 +7,9 @@ BellButton::BellButton(QWidget *parent)
     , m_bellingIcon(QStringLiteral(":/widgets/belling.png"))
 {
     setBellIcon(QIcon(QStringLiteral(":/widgets/bell.png")));
+    // A picture only: its words are for tooltips and screen readers.
+    setToolTip(tr("消息提醒"));
+    setAccessibleName(tr("消息提醒"));
 }
 
 QIcon BellButton::bellIcon() const

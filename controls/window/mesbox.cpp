@@ -10,6 +10,27 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+// A message reads best on one line: a short one is never broken (Qt breaks Chinese text between
+// any two characters), a long one wraps at a comfortable measure.
+class MessageText : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override
+    {
+        constexpr int Measure = 480;
+        int widest = 0;
+        for (const QString &line : text().split('\n'))
+            widest = qMax(widest, fontMetrics().horizontalAdvance(line));
+        const QMargins margins = contentsMargins();
+        const int width = qMin(widest, Measure) + margins.left() + margins.right() + 2 * margin() + 1;
+        return QLabel::minimumSizeHint().expandedTo(QSize(width, 0));
+    }
+};
+}
+
 MsgView::MsgView(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
                  QMessageBox::StandardButton defaultButton)
     : QDialog(parent)
@@ -43,16 +64,20 @@ MsgView::MsgView(QWidget *parent, const QString &text, QMessageBox::StandardButt
     iconButton->setFixedSize(100, 100);
     // A picture, not a control: it must neither take the focus nor become the default button.
     iconButton->setFocusPolicy(Qt::NoFocus);
-    auto *label = new QLabel(text, this);
+    auto *label = new MessageText(text, this);
     label->setObjectName("text");
     label->setWordWrap(true);
     auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
     grid->addWidget(iconButton, 0, 0);
     grid->addWidget(label, 0, 1);
+    grid->setColumnStretch(1, 1);
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
     buttonRow->addWidget(buttonBox);
     auto *layout = new QVBoxLayout(this);
+    // The text keeps clear of the edges whether or not a picture stands before it.
+    layout->setContentsMargins(20, 16, 20, 16);
     layout->addLayout(grid);
     layout->addLayout(buttonRow);
 

@@ -17,6 +17,10 @@ WindowControlBox::WindowControlBox(QWidget *parent, QWidget *mainWnd, QString na
     ui->closeBtn->setObjectName("closeBtn");
     for (QPushButton *button : {ui->minBtn, ui->expandBtn, ui->closeBtn})
         button->setFocusPolicy(Qt::NoFocus);
+    // The buttons show pictures only: screen readers and tooltips need their words.
+    nameButton(ui->minBtn, tr("最小化"));
+    nameButton(ui->closeBtn, tr("关闭"));
+    nameButton(ui->expandBtn, tr("最大化"));
     ui->hBoxLayout->setContentsMargins(0, 0, 0, 0);
     ui->hBoxLayout->setSpacing(1);
     ui->hBoxLayout->setAlignment(Qt::AlignCenter);
@@ -111,9 +115,16 @@ void WindowControlBox::SwitchExpandOrNarrow(bool expand)
 {
     QPushButton *button = ui->expandBtn;
     button->setObjectName(expand ? "expandBtn" : "narrowBtn");
+    nameButton(button, expand ? tr("最大化") : tr("还原"));
     // Style-sheet rules keyed on the object name only apply after a fresh polish.
     button->style()->unpolish(button);
     button->style()->polish(button);
+}
+
+void WindowControlBox::nameButton(QPushButton *button, const QString &name)
+{
+    button->setToolTip(name);
+    button->setAccessibleName(name);
 }
 
 void WindowControlBox::updateControlFlags()

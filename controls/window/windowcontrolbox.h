@@ -5,6 +5,7 @@
 #include <QFlags>
 #include <QPointer>
 
+class QPushButton;
 class WindowStateModel;
 
 namespace Ui {
@@ -47,6 +48,7 @@ signals:
 
 private:
     void SwitchExpandOrNarrow(bool expand);
+    static void nameButton(QPushButton *button, const QString &name);
     void updateControlFlags();
 
     bool maximized = false;

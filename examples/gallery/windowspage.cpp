@@ -62,11 +62,11 @@ WindowsPage::WindowsPage(QWidget *parent)
     addButton(1, 0, tr("KwTwinkleFrameDialog 闪烁对话框"), [this] { openTwinkleDialog(); });
     addButton(1, 1, tr("PopupTwinkleFrameDialog 闪烁弹窗"), [this] { openPopupTwinkleDialog(); });
     const auto yesNo = QMessageBox::Yes | QMessageBox::No;
-    addButton(2, 0, tr("信息 showInformation"), [this] { showBox(tr("信息"), &MessageBox::showInformation, QMessageBox::Ok); });
-    addButton(2, 1, tr("询问 showQuestion"), [this, yesNo] { showBox(tr("询问"), &MessageBox::showQuestion, yesNo); });
-    addButton(2, 2, tr("警告 showWarning"), [this] { showBox(tr("警告"), &MessageBox::showWarning, QMessageBox::Ok | QMessageBox::Cancel); });
-    addButton(3, 0, tr("错误 showError"), [this] { showBox(tr("错误"), &MessageBox::showError, QMessageBox::Retry | QMessageBox::Cancel); });
-    addButton(3, 1, tr("关于 showAbout"), [this] { showBox(tr("关于"), &MessageBox::showAbout, QMessageBox::Ok); });
+    addButton(2, 0, tr("信息 showInformation"), [this] { showBox(tr("信息"), &MessageBox::showInformation, QMessageBox::Ok, QMessageBox::Ok); });
+    addButton(2, 1, tr("询问 showQuestion"), [this, yesNo] { showBox(tr("询问"), &MessageBox::showQuestion, yesNo, QMessageBox::Yes); });
+    addButton(2, 2, tr("警告 showWarning"), [this] { showBox(tr("警告"), &MessageBox::showWarning, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel); });
+    addButton(3, 0, tr("错误 showError"), [this] { showBox(tr("错误"), &MessageBox::showError, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry); });
+    addButton(3, 1, tr("关于 showAbout"), [this] { showBox(tr("关于"), &MessageBox::showAbout, QMessageBox::Ok, QMessageBox::Ok); });
     content()->addLayout(m_grid);
     content()->addStretch(1);
 }
@@ -152,10 +152,11 @@ void WindowsPage::openPopupTwinkleDialog()
     present(dialog);
 }
 
-void WindowsPage::showBox(const QString &kind, BoxCall call, QMessageBox::StandardButtons buttons)
+void WindowsPage::showBox(const QString &kind, BoxCall call, QMessageBox::StandardButtons buttons,
+                          QMessageBox::StandardButton defaultButton)
 {
     const int pressed = call(this->window(), kind, tr("这是一个%1消息框。\n所按按钮的值会显示在下方。").arg(kind), buttons,
-                             QMessageBox::NoButton);
+                             defaultButton);
     showResult(tr("%1消息框返回 %2").arg(kind).arg(pressed));
 }
 

@@ -25,7 +25,8 @@ private:
     void openPopupDialog();
     void openTwinkleDialog();
     void openPopupTwinkleDialog();
-    void showBox(const QString &kind, BoxCall call, QMessageBox::StandardButtons buttons);
+    void showBox(const QString &kind, BoxCall call, QMessageBox::StandardButtons buttons,
+                 QMessageBox::StandardButton defaultButton);
     // Shows a top-level window centred over the gallery, and reports how a dialog ended.
     void present(QWidget *window);
     void reportOnFinish(QDialog *dialog, const QString &kind);

@@ -64,6 +64,8 @@ private slots:
     void defaultOutsideButtons();
     void defaultAndFocusOnceShown_data();
     void defaultAndFocusOnceShown();
+    void layoutOnScreen_data();
+    void layoutOnScreen();
 };
 
 void TestMessageBox::questionDefaultsToNo()
@@ -230,6 +232,44 @@ void TestMessageBox::defaultAndFocusOnceShown()
     QCOMPARE(defaults, expected.isEmpty() ? QStringList() : QStringList{expected});
     QCOMPARE(focused, expected);
     QCOMPARE(result, expected.isEmpty() ? 0 : given);
+}
+
+void TestMessageBox::layoutOnScreen_data()
+{
+    QTest::addColumn<QString>("styleSheet");
+    QTest::newRow("no style sheet") << QString();
+    // A client's dark caption: a taller bar with fixed-size caption buttons.
+    QTest::newRow("client caption") << QString(
+        "TitleBar { min-height: 34px; } QLabel#titleName { font-size: 14px; padding-left: 10px; }"
+        "QPushButton#closeBtn { min-width: 42px; max-width: 42px; min-height: 32px; max-height: 32px;"
+        " border: none; qproperty-text: \"\\2715\"; }");
+}
+
+// What a person sees of a box: the close glyph level with the caption, the text clear of the
+// edges, and a short sentence on one line.
+void TestMessageBox::layoutOnScreen()
+{
+    QFETCH(QString, styleSheet);
+    qApp->setStyleSheet(styleSheet);
+    const QString sentence = "是否把 600519 贵州茅台加入自选股？";
+    for (int style = 0; style <= 4; ++style) {
+        MesBox box(nullptr, "信息", sentence, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        box.setStyle(style);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto *caption = box.findChild<QLabel *>("titleName");
+        auto *close = box.findChild<QPushButton *>("closeBtn");
+        const int captionMiddle = caption->mapTo(&box, caption->rect().center()).y();
+        const int closeMiddle = close->mapTo(&box, close->rect().center()).y();
+        QVERIFY2(qAbs(captionMiddle - closeMiddle) <= 1, qPrintable(QString("caption %1, close %2").arg(captionMiddle).arg(closeMiddle)));
+        auto *text = box.findChild<QLabel *>("text");
+        const QRect textArea(text->mapTo(&box, QPoint()), text->size());
+        QVERIFY2(textArea.left() >= 16, qPrintable(QString("style %1: text at %2").arg(style).arg(textArea.left())));
+        QVERIFY2(box.width() - textArea.right() >= 16, qPrintable(QString("style %1: right margin %2").arg(style).arg(box.width() - textArea.right())));
+        QVERIFY2(text->fontMetrics().horizontalAdvance(sentence) <= text->contentsRect().width(),
+                 qPrintable(QString("style %1: %2 px of text in %3").arg(style).arg(text->fontMetrics().horizontalAdvance(sentence)).arg(text->contentsRect().width())));
+    }
+    qApp->setStyleSheet(QString());
 }
 
 QTEST_MAIN(TestMessageBox)

@@ -153,13 +153,18 @@ void TestTitleBar::maximizeAndRestore()
     QPushButton *expand = button(box, "expandBtn");
     QSignalSpy maximized(box, &WindowControlBox::mainWndMaximized);
 
+    // The words a screen reader and the tooltip give follow what a press will do.
+    QCOMPARE(expand->accessibleName(), QString("最大化"));
     QTest::mouseClick(expand, Qt::LeftButton);
     QCOMPARE(expand->objectName(), QString("narrowBtn"));
+    QCOMPARE(expand->accessibleName(), QString("还原"));
+    QCOMPARE(expand->toolTip(), QString("还原"));
     QTRY_COMPARE(frame.frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
     QCOMPARE(maximized.count(), 1);
 
     QTest::mouseClick(expand, Qt::LeftButton);
     QCOMPARE(expand->objectName(), QString("expandBtn"));
+    QCOMPARE(expand->accessibleName(), QString("最大化"));
     QCOMPARE(maximized.count(), 1);
     QVERIFY(!frame.isMaximized());
 }
