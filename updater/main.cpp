@@ -7,13 +7,21 @@
 #include "bus/kwobject.h"
 #include "kwcfg.h"
 #include "kwuserdatamgr.h"
+#include "qttranslations.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QSysInfo>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Before anything that needs a display, a lock or the log.
+    if (RunParameters::asksForHelp(argc, argv)) {
+        std::fputs(RunParameters::usage().toUtf8().constData(), stdout);
+        return 0;
+    }
 #ifdef Q_OS_WIN
     // XP's drivers rarely give Qt a usable OpenGL.
     if (QSysInfo::productVersion() == QLatin1String("XP"))
@@ -22,6 +30,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The window decides when the run ends, and with which exit code.
     app.setQuitOnLastWindowClosed(false);
+    installQtTranslations();
 
     const QString tmpDir = KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp");
     QDir().mkpath(tmpDir);

@@ -15,4 +15,9 @@ struct RunParameters
     // False (and `why`) when there is no parameter file, or it is not a regular file or
     // larger than MaxFileBytes: the run has nothing to work on.
     bool read(const QString &path, QString *why);
+
+    // True when the command line asks for the usage (--help, -h, /?): the program prints
+    // usage() and ends before it opens a window, takes a lock or writes its log.
+    static bool asksForHelp(int argc, const char *const *argv);
+    static QString usage();
 };

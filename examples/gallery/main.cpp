@@ -3,6 +3,7 @@
 
 #include "bus/kwobject.h"
 #include "kwcfg.h"
+#include "qttranslations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     app.setApplicationName("kwgallery");
+    installQtTranslations();
 
     QCommandLineParser parser;
     parser.setApplicationDescription("KwControls gallery: every widget family of the library with sample data.");

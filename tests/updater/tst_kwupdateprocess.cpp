@@ -43,6 +43,8 @@ private slots:
     void signedPackages();
     void trustedKeyComesFromTheInstallation();
     void lateCancelKeepsTheCompleteUpdate();
+    void helpPrintsUsageOnly_data();
+    void helpPrintsUsageOnly();
 
 private:
     QString allUsers(int n = 1) const { return m_dir.path() + QString("/all users %1").arg(n); }
@@ -545,6 +547,37 @@ void TestKwUpdateProcess::lateCancelKeepsTheCompleteUpdate()
     QCOMPARE(endWithEscape(run), 0);
     QCOMPARE(snapshot(inst()), m_new);
     QCOMPARE(leftovers(inst()), QStringList());
+}
+
+void TestKwUpdateProcess::helpPrintsUsageOnly_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("--help") << "--help";
+    QTest::newRow("-h") << "-h";
+    QTest::newRow("/?") << "/?";
+}
+
+// Asked for its usage, the program prints it and ends: no display needed, no window, no lock,
+// no log, and a waiting update is left for the real run.
+void TestKwUpdateProcess::helpPrintsUsageOnly()
+{
+    QFETCH(QString, argument);
+    writeParams(describe("/pkg.zip", m_package), inst());
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("KW_ALLUSERS_DIR", allUsers());
+    env.remove("DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    run.setProcessEnvironment(env);
+    run.start(KWUPDATE_PATH, {argument});
+    QVERIFY(run.waitForFinished(10000));
+    QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.exitCode(), 0);
+    const QString out = QString::fromUtf8(run.readAllStandardOutput());
+    QVERIFY2(out.contains("updateparam.txt") && out.contains("--help"), qPrintable(out));
+    QVERIFY(!QFile::exists(tmp() + "/udpate_log.txt"));
+    QVERIFY(QFile::exists(tmp() + "/updateparam.txt"));
+    QCOMPARE(snapshot(inst()), m_old);
 }
 
 QTEST_GUILESS_MAIN(TestKwUpdateProcess)

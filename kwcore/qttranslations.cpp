@@ -1,0 +1,27 @@
+#include "qttranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+bool installQtTranslations(const QLocale &locale)
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app)
+        return false;
+    const QStringList folders{QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                              QLibraryInfo::location(QLibraryInfo::TranslationsPath)};
+    // "qt" is the catalogue that pulls in the per-module ones; some installations ship only
+    // "qtbase".
+    for (const QString &folder : folders) {
+        for (const char *catalogue : {"qt", "qtbase"}) {
+            auto *translator = new QTranslator(app);
+            if (translator->load(locale, QString::fromLatin1(catalogue), QStringLiteral("_"), folder)) {
+                app->installTranslator(translator);
+                return true;
+            }
+            delete translator;
+        }
+    }
+    return false;
+}
