@@ -1,5 +1,7 @@
-# Installs the three libraries, their headers and the CMake package KwControls, so another project
-# writes find_package(KwControls) and links KwControls::KwControls. KwUpdate goes to bin/ beside.
+# Installs the libraries, their headers and the CMake package KwControls, so another project
+# writes find_package(KwControls) and links KwControls::KwControls (everything), or
+# find_package(KwControls COMPONENTS Core) and links KwControls::KwControlsCore (no web engine).
+# KwUpdate goes to bin/ beside.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -7,15 +9,20 @@ set(KW_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/KwControls)
 
 # Installed libraries find each other in their own folder, the program finds them one level up,
 # wherever the prefix is moved to.
-set_target_properties(KwCore pdfpane KwControls PROPERTIES INSTALL_RPATH "$ORIGIN")
+set_target_properties(KwCore pdfpane KwControlsCore KwControls PROPERTIES INSTALL_RPATH "$ORIGIN")
 file(RELATIVE_PATH kw_bin_to_lib /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_LIBDIR})
 set_target_properties(KwUpdate PROPERTIES INSTALL_RPATH "$ORIGIN/${kw_bin_to_lib}")
 
 # Dependents link the shared libraries under a stable soname; the version follows the project's.
-set_target_properties(KwCore pdfpane KwControls PROPERTIES
+set_target_properties(KwCore pdfpane KwControlsCore KwControls PROPERTIES
   VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 
-install(TARGETS KwCore pdfpane KwControls EXPORT KwControlsTargets
+# Two export sets: a consumer without the web engine's development files still gets the core.
+install(TARGETS KwCore KwControlsCore EXPORT KwControlsCoreTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS pdfpane KwControls EXPORT KwControlsWebTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -34,7 +41,8 @@ kw_install_headers(${PROJECT_SOURCE_DIR}/kwcore include/kwcore)
 kw_install_headers(${PROJECT_SOURCE_DIR}/pdfpane include/pdfpane)
 kw_install_headers(${PROJECT_SOURCE_DIR}/controls include/kwcontrols)
 
-install(EXPORT KwControlsTargets NAMESPACE KwControls:: DESTINATION ${KW_CMAKE_DIR})
+install(EXPORT KwControlsCoreTargets NAMESPACE KwControls:: DESTINATION ${KW_CMAKE_DIR})
+install(EXPORT KwControlsWebTargets NAMESPACE KwControls:: DESTINATION ${KW_CMAKE_DIR})
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/KwControlsConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/KwControlsConfig.cmake
   INSTALL_DESTINATION ${KW_CMAKE_DIR})

@@ -1,4 +1,5 @@
 #include "kwupdatewindow.h"
+#include "quitwhenshown.h"
 #include "runlock.h"
 #include "runparameters.h"
 #include "updatefailure.h"
@@ -55,6 +56,8 @@ int main(int argc, char *argv[])
     auto *window = new KwUpdateWindow;
     window->setRestartDir(startDir);
     QObject::connect(window, &KwUpdateWindow::signalQuit, &app, [](int exitCode) { QCoreApplication::exit(exitCode); });
+    if (qEnvironmentVariableIsSet("KW_UPDATE_QUIT_WHEN_SHOWN"))
+        new QuitWhenShown(window);
     window->show();
     if (!alone)
         window->failBeforeStart(int(lock.heldElsewhere() ? UpdateFailure::AnotherRun : UpdateFailure::Install), lockRefusal);

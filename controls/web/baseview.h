@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kwcontrols_export.h"
+#include "kwcontrolsweb_export.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,7 +16,7 @@ class QWidget;
 // The registries do not own their windows (but for the deletions said below): a window deleted
 // while registered simply drops out of the list. Windows may register, unregister, close or
 // delete one another while the registry closes them.
-class KWCONTROLS_EXPORT BaseView : public QObject
+class KWCONTROLSWEB_EXPORT BaseView : public QObject
 {
 public:
     static BaseView &instance();
@@ -39,7 +39,7 @@ private:
     QVector<QPointer<QWidget>> m_windows;
 };
 
-class KWCONTROLS_EXPORT BaseViewDlg : public QObject
+class KWCONTROLSWEB_EXPORT BaseViewDlg : public QObject
 {
 public:
     static BaseViewDlg &instance();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kwcontrolsweb_export.h"
 #include "window/basewidget.h"
 
 #include <QUrl>
@@ -7,7 +8,7 @@
 class InternalWebView;
 
 // A page of the client that shows one web page: an InternalWebView filling the widget.
-class KWCONTROLS_EXPORT BaseWebView : public BaseWidget
+class KWCONTROLSWEB_EXPORT BaseWebView : public BaseWidget
 {
     Q_OBJECT
 

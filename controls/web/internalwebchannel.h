@@ -1,13 +1,13 @@
 #pragma once
 
-#include "kwcontrols_export.h"
+#include "kwcontrolsweb_export.h"
 
 #include <QObject>
 #include <QString>
 
 // The object a page reaches as "content" through the web channel: the page hands text to the
 // host with content.receiveText(text).
-class KWCONTROLS_EXPORT InternalWebChannel : public QObject
+class KWCONTROLSWEB_EXPORT InternalWebChannel : public QObject
 {
     Q_OBJECT
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kwcontrols_export.h"
+#include "kwcontrolsweb_export.h"
 
 #include <QUrl>
 #include <QWebEngineView>
@@ -10,7 +10,7 @@ class QWebChannel;
 // The web engine view of the library. The full form publishes an InternalWebChannel to the page
 // as "content", fixes the engine's process-wide settings and user agent, and loads its URL;
 // every window a page asks for opens as a PopWebView registered in BaseView.
-class KWCONTROLS_EXPORT InternalWebView : public QWebEngineView
+class KWCONTROLSWEB_EXPORT InternalWebView : public QWebEngineView
 {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kwcontrolsweb_export.h"
 #include "window/popupwindow.h"
 
 #include <QByteArray>
@@ -14,7 +15,7 @@ class QWebEngineDownloadItem;
 // The popup a page's new-window request opens in. It shows the new page under its title bar;
 // when the page turns out to be a file download, it downloads the file into the library's own
 // folder and shows it in the PDF viewer instead.
-class KWCONTROLS_EXPORT PopWebView : public PopupWindow
+class KWCONTROLSWEB_EXPORT PopWebView : public PopupWindow
 {
     Q_OBJECT
 

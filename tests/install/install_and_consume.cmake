@@ -26,7 +26,7 @@ file(GLOB config_file ${prefix}/lib*/cmake/KwControls/KwControlsConfig.cmake
   ${prefix}/lib/*/cmake/KwControls/KwControlsConfig.cmake)
 foreach(expected
     include/kwcontrols/bus/kwobject.h include/kwcontrols/window/titlebar.h
-    include/kwcontrols/kwcontrols_export.h include/kwcore/menuconfig.h
+    include/kwcontrols/kwcontrols_export.h include/kwcontrols/kwcontrolsweb_export.h include/kwcore/menuconfig.h
     include/pdfpane/pdfjsbridge.h)
   if(NOT EXISTS ${prefix}/${expected})
     message(FATAL_ERROR "not installed: ${expected}")
@@ -36,8 +36,18 @@ if(NOT config_file)
   message(FATAL_ERROR "no KwControlsConfig.cmake under ${prefix}")
 endif()
 
+# The core library must not even name the web engine, Qt Quick or QML among what it loads.
+file(GLOB core_library ${prefix}/lib*/libKwControlsCore.so ${prefix}/lib/*/libKwControlsCore.so)
+if(NOT core_library)
+  message(FATAL_ERROR "no libKwControlsCore.so under ${prefix}")
+endif()
+run_step("reading the core library's dynamic section" 60 readelf -d ${core_library})
+if(step_output MATCHES "WebEngine|Quick|Qml|pdfpane")
+  message(FATAL_ERROR "libKwControlsCore.so depends on the web engine:\n${step_output}")
+endif()
+
 # Same compiler (and ccache) as the project; nothing but the prefix to find the package with.
-set(configure_args -S ${KW_CONSUMER_DIR} -B ${consumer_build}
+set(configure_args
   -DCMAKE_PREFIX_PATH=${prefix}
   -DCMAKE_CXX_COMPILER=${KW_CXX_COMPILER}
   -DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON)
@@ -51,7 +61,7 @@ if(KW_SANITIZE)
   list(APPEND configure_args "-DCMAKE_CXX_FLAGS=-fsanitize=${KW_SANITIZE}"
     "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=${KW_SANITIZE}")
 endif()
-run_step("configuring the consumer" 300 ${CMAKE_COMMAND} ${configure_args})
+run_step("configuring the consumer" 300 ${CMAKE_COMMAND} -S ${KW_CONSUMER_DIR} -B ${consumer_build} ${configure_args})
 
 file(STRINGS ${consumer_build}/CMakeCache.txt package_dir REGEX "^KwControls_DIR:")
 string(REGEX REPLACE "^[^=]*=" "" package_dir "${package_dir}")
@@ -71,4 +81,23 @@ run_step("running the consumer" 120 ${program})
 message(STATUS "${step_output}")
 if(NOT step_output MATCHES "consumer: ok")
   message(FATAL_ERROR "the consumer did not report success:\n${step_output}")
+endif()
+
+# A client without web pages links the core library alone, and runs without the web engine
+# anywhere among the libraries it loads.
+set(core_build ${KW_WORK_DIR}/consumer-core-build)
+run_step("configuring the core consumer" 300 ${CMAKE_COMMAND} -S ${KW_CONSUMER_DIR}-core -B ${core_build} ${configure_args})
+run_step("building the core consumer" 600 ${CMAKE_COMMAND} --build ${core_build} -j2 ${config_args})
+file(GLOB_RECURSE core_program ${core_build}/kwcoreconsumer)
+if(NOT core_program)
+  message(FATAL_ERROR "no kwcoreconsumer program under ${core_build}")
+endif()
+run_step("listing the core consumer's libraries" 60 ldd ${core_program})
+if(step_output MATCHES "WebEngine|Quick|Qml")
+  message(FATAL_ERROR "the core consumer loads the web engine:\n${step_output}")
+endif()
+run_step("running the core consumer" 120 ${core_program})
+message(STATUS "${step_output}")
+if(NOT step_output MATCHES "core consumer: ok")
+  message(FATAL_ERROR "the core consumer did not report success:\n${step_output}")
 endif()
