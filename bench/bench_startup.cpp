@@ -6,6 +6,7 @@
 //   FIGURE kwupdate_start_ratio <KwUpdate / plain dialog, start to shown>
 //   FIGURE kwupdate_peak_ratio <KwUpdate / plain dialog, peak resident memory>
 //   FIGURE core_link_start_ratio <plain dialog linked with KwControlsCore / plain dialog>
+//   FIGURE web_link_start_ratio, web_link_peak_ratio <the same linked with KwControls / plain>
 //   FIGURE kwupdate_start_ms, plain_start_ms, kwupdate_peak_mb, plain_peak_mb
 
 #include <QByteArray>
@@ -73,19 +74,23 @@ int main()
     setenv("KW_ALLUSERS_DIR", allUsers.path().toLocal8Bit().constData(), 1);
     setenv("KW_UPDATE_QUIT_WHEN_SHOWN", "1", 1);
 
-    const char *programs[] = {KW_PLAIN_DIALOG, KW_CORE_DIALOG, KW_UPDATE};
+    const char *programs[] = {KW_PLAIN_DIALOG, KW_CORE_DIALOG, KW_UPDATE, KW_WEB_DIALOG};
+    constexpr int Count = sizeof programs / sizeof *programs;
     for (const char *program : programs)
         run(program); // warm the file cache first
-    std::vector<double> ms[3], mb[3];
+    // Each round runs every program once, starting with a different one, so that a slow moment
+    // of the machine falls on all of them alike.
+    std::vector<double> ms[Count], mb[Count];
     for (int round = 0; round < Rounds; ++round) {
-        for (int i = 0; i < 3; ++i) {
-            const Sample s = run(programs[(i + round) % 3]);
-            ms[(i + round) % 3].push_back(s.ms);
-            mb[(i + round) % 3].push_back(s.peakMb);
+        for (int i = 0; i < Count; ++i) {
+            const int which = (i + round) % Count;
+            const Sample s = run(programs[which]);
+            ms[which].push_back(s.ms);
+            mb[which].push_back(s.peakMb);
         }
     }
-    const double plainMs = median(ms[0]), coreMs = median(ms[1]), updateMs = median(ms[2]);
-    const double plainMb = median(mb[0]), updateMb = median(mb[2]);
+    const double plainMs = median(ms[0]), coreMs = median(ms[1]), updateMs = median(ms[2]), webMs = median(ms[3]);
+    const double plainMb = median(mb[0]), updateMb = median(mb[2]), webMb = median(mb[3]);
     figure("plain_start_ms", plainMs);
     figure("kwupdate_start_ms", updateMs);
     figure("plain_peak_mb", plainMb);
@@ -93,5 +98,7 @@ int main()
     figure("kwupdate_start_ratio", updateMs / plainMs);
     figure("kwupdate_peak_ratio", updateMb / plainMb);
     figure("core_link_start_ratio", coreMs / plainMs);
+    figure("web_link_start_ratio", webMs / plainMs);
+    figure("web_link_peak_ratio", webMb / plainMb);
     return 0;
 }

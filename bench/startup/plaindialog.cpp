@@ -1,16 +1,21 @@
 // The anchor of the start-up figures: a plain Qt program that shows one dialog of the updater's
-// size and quits once it is on screen. Built twice: alone, and linked with KwControlsCore
-// (KW_LINK_CORE), which must cost next to nothing at start.
+// size and quits once it is on screen. Built three times: alone, linked with KwControlsCore
+// (KW_LINK_CORE), which must cost next to nothing at start, and linked with the web library
+// KwControls (KW_LINK_WEB), which loads the web engine.
 #include "quitwhenshown.h"
 
 #include <QApplication>
 #include <QDialog>
 
+// Each takes the address of one function, so the program really depends on the library (and
+// loads it) without running any of its code.
 #ifdef KW_LINK_CORE
 #include "bus/kwobject.h"
-// Takes the address of one function, so the program really depends on the library (and loads
-// it) without running any of its code.
 void (*volatile kwKeepLinked)() = &KwObject::init;
+#endif
+#ifdef KW_LINK_WEB
+#include "web/baseview.h"
+bool (*volatile kwKeepLinked)() = &BaseView::exists;
 #endif
 
 int main(int argc, char *argv[])
