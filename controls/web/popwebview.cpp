@@ -1,6 +1,7 @@
 #include "web/popwebview.h"
 
 #include "web/baseview.h"
+#include "web/internalwebpage.h"
 #include "web/internalwebview.h"
 #include "window/titlebar.h"
 
@@ -167,7 +168,7 @@ void PopWebView::initPDFENV()
             m_downloadItem->disconnect(this);
     }
     m_pdf = new PdfState;
-    m_pdf->bridge = new PdfJsBridge(nullptr);
+    m_pdf->bridge = new PdfJsBridge(new InternalWebPage, nullptr);
     connect(m_pdf->bridge, &QWebEngineView::loadFinished, this, &PopWebView::onLoadFinished);
     getTilte()->setWinTitle(QStringLiteral("KWFN"), Qt::AlignLeft | Qt::AlignVCenter);
     m_pdf->bridge->setUrl(QUrl::fromUserInput(QStringLiteral("qrc:/pdfpane/viewer.html")));
