@@ -2,8 +2,10 @@
 "use strict";
 
 // The viewer would open its sample document at start; the host decides what is shown. Its
-// interface speaks Chinese whatever the engine's own language (strings in locale/zh-CN).
+// interface speaks Chinese whatever the engine's own language (strings in locale/zh-CN). The
+// options are the host's alone: no stored viewer preferences may override them.
 document.addEventListener("webviewerloaded", function () {
+  PDFViewerApplicationOptions.set("disablePreferences", true);
   PDFViewerApplicationOptions.set("defaultUrl", "");
   PDFViewerApplicationOptions.set("locale", "zh-CN");
 });
