@@ -176,6 +176,15 @@ document.addEventListener("DOMContentLoaded", function () {
   new ResizeObserver(update).observe(bar);
 });
 
+// Opening another file is not the embedded viewer's business (its buttons are hidden, see
+// qpdf.css): Ctrl+O stops here, before the viewer's own key handler.
+window.addEventListener("keydown", function (event) {
+  if (event.keyCode === 79 && (event.ctrlKey || event.metaKey) && !event.altKey) {
+    event.preventDefault();
+    event.stopImmediatePropagation();
+  }
+}, true);
+
 // Shows `text` for a few seconds at the foot of the viewer.
 function qpdf_showNotice(text) {
   var notice = document.getElementById("qpdfNotice");

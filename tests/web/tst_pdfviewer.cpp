@@ -134,6 +134,14 @@ void TestPdfViewer::hidesWhatCannotWork()
         " 'viewBookmark', 'secondaryViewBookmark'].filter(function (id) {"
         "  return getComputedStyle(document.getElementById(id)).display !== 'none'; }).join(',')").toString();
     QCOMPARE(shown, QString());
+    // Nor does the keyboard open another file.
+    const QVariant opened = js(
+        "(function () { var opened = false, note = function () { opened = true; };"
+        "  PDFViewerApplication.eventBus.on('openfile', note);"
+        "  window.dispatchEvent(new KeyboardEvent('keydown', { keyCode: 79, ctrlKey: true }));"
+        "  PDFViewerApplication.eventBus.off('openfile', note);"
+        "  return opened; })()");
+    QCOMPARE(opened, QVariant(false));
     // Print and download stay: on the toolbar, or in the tools menu when the window is narrow.
     const QString offered = js(
         "[['print', 'secondaryPrint'], ['download', 'secondaryDownload']].map(function (pair) {"
