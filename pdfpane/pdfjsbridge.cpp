@@ -1,6 +1,11 @@
 #include "pdfjsbridge.h"
 
+#include "pdfdownloads.h"
+#include "pdfprinting.h"
+
 #include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QPointer>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -11,11 +16,29 @@
 #include <optional>
 
 PdfJsBridge::PdfJsBridge(QWidget *parent)
+    : PdfJsBridge(nullptr, parent)
+{
+}
+
+PdfJsBridge::PdfJsBridge(QWebEnginePage *page, QWidget *parent)
     : QWebEngineView(parent)
 {
+    // The page's settings are the page's own: it is set before anything is set on them.
+    if (page) {
+        page->setParent(this);
+        setPage(page);
+    }
     // qpdf_ShowPdfFile opens file:// URLs from the qrc page.
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+    m_printing = std::make_unique<PdfPrinting>(this);
+    m_downloads = std::make_unique<PdfDownloads>(this);
+    connect(m_downloads.get(), &PdfDownloads::saved, this, &PdfJsBridge::documentSaved);
+    // A new viewer page knows nothing yet: the name goes to it before anything is shown there.
+    connect(this, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        if (ok && !m_documentName.isEmpty())
+            setDocumentName(m_documentName);
+    });
 }
 
 PdfJsBridge::~PdfJsBridge() = default;
@@ -23,6 +46,23 @@ PdfJsBridge::~PdfJsBridge() = default;
 QUrl PdfJsBridge::viewerUrl()
 {
     return QUrl(QStringLiteral("qrc:/pdfpane/viewer.html"));
+}
+
+QString PdfJsBridge::scriptLiteral(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+void PdfJsBridge::setDocumentName(const QString &name)
+{
+    m_documentName = name;
+    invokeJavaScript(QStringLiteral("if (window.qpdf_setDocumentName) { qpdf_setDocumentName(%1); }").arg(scriptLiteral(name)));
+}
+
+QString PdfJsBridge::documentName() const
+{
+    return m_documentName;
 }
 
 namespace {

@@ -5,9 +5,16 @@
 #include <QVariant>
 #include <QWebEngineView>
 
+#include <memory>
+
+class PdfDownloads;
+class PdfPrinting;
+
 // A web engine view that hosts the PDF.js viewer page "qrc:/pdfpane/viewer.html" and runs
 // scripts in it. The page provides qpdf_ShowPdfFileBase64(text) and qpdf_ShowPdfFile(url)
-// beside PDF.js's own PDFViewerApplication.
+// beside PDF.js's own PDFViewerApplication. The viewer's print button prints through the
+// engine after the print dialog; its download button saves the document into the user's
+// download folder under a name no file there has yet.
 class PDFPANE_EXPORT PdfJsBridge : public QWebEngineView
 {
     Q_OBJECT
@@ -17,9 +24,20 @@ public:
     static constexpr int DefaultWaitMs = 5000;
 
     explicit PdfJsBridge(QWidget *parent = nullptr);
+    // A viewer over the host's own page (for example one that sends the page's console to the
+    // host's log); the view takes the page over. Null: a page of the view's own.
+    PdfJsBridge(QWebEnginePage *page, QWidget *parent);
     ~PdfJsBridge() override;
 
     static QUrl viewerUrl();
+    // The text as a JavaScript string literal (a JSON string is one): quotes, backslashes and
+    // line breaks reach the page unchanged and can never end the literal.
+    static QString scriptLiteral(const QString &text);
+
+    // The file name ("report.pdf") of the document shown and of those shown after it, for the
+    // viewer's properties, downloads and printouts: a document handed over as bytes has none.
+    void setDocumentName(const QString &name);
+    QString documentName() const;
 
     // Scripts at least this long that are one call with one plain string literal are handed to
     // the page in pieces of PieceSize characters (see invokeJavaScript).
@@ -42,6 +60,16 @@ public:
     // Closes the document shown; the viewer page stays.
     void close();
 
+signals:
+    // The viewer's download button saved the document at `path`.
+    void documentSaved(const QString &path);
+
 private:
     void invokeInPieces(const QString &name, QStringView literal);
+
+    // Members, not children: they go before the view's page does, so a print or download that
+    // ends while the view is torn down reaches nothing.
+    std::unique_ptr<PdfPrinting> m_printing;
+    std::unique_ptr<PdfDownloads> m_downloads;
+    QString m_documentName;
 };

@@ -1,6 +1,7 @@
 #include "web/internalwebview.h"
 
 #include "web/internalwebchannel.h"
+#include "web/internalwebpage.h"
 #include "web/popwebview.h"
 #include "web/baseview.h"
 
@@ -12,6 +13,7 @@
 InternalWebView::InternalWebView(QWidget *parent)
     : QWebEngineView(parent)
 {
+    setPage(new InternalWebPage(this));
     qDebug() << "InternalWebView";
 }
 
@@ -22,8 +24,7 @@ InternalWebView::InternalWebView(QUrl url, QWebEnginePage *page, QWidget *parent
     auto *content = new InternalWebChannel(this);
     m_webChannel = new QWebChannel(this);
     m_webChannel->registerObject(QStringLiteral("content"), content);
-    if (page)
-        setPage(page);
+    setPage(page ? page : new InternalWebPage(this));
     this->page()->setWebChannel(m_webChannel);
     connect(content, &InternalWebChannel::signalRcvContentFromNet, this, &InternalWebView::signalRcvContentFromNet);
 

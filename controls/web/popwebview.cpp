@@ -1,6 +1,7 @@
 #include "web/popwebview.h"
 
 #include "web/baseview.h"
+#include "web/internalwebpage.h"
 #include "web/internalwebview.h"
 #include "window/titlebar.h"
 
@@ -10,22 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 #include <QWebEngineDownloadItem>
 #include <QWebEngineProfile>
 
 namespace {
-
-// The text as a JavaScript string literal (a JSON string is one): quotes, backslashes and line
-// breaks reach the page unchanged and can never end the literal.
-QString scriptLiteral(const QString &text)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
-}
 
 // `head`, the Base64 form of `bytes`, then `tail`, in one string: the text is encoded straight
 // into the string's own buffer, so a document of tens of megabytes is not copied on the way.
@@ -177,7 +168,7 @@ void PopWebView::initPDFENV()
             m_downloadItem->disconnect(this);
     }
     m_pdf = new PdfState;
-    m_pdf->bridge = new PdfJsBridge(nullptr);
+    m_pdf->bridge = new PdfJsBridge(new InternalWebPage, nullptr);
     connect(m_pdf->bridge, &QWebEngineView::loadFinished, this, &PopWebView::onLoadFinished);
     getTilte()->setWinTitle(QStringLiteral("KWFN"), Qt::AlignLeft | Qt::AlignVCenter);
     m_pdf->bridge->setUrl(QUrl::fromUserInput(QStringLiteral("qrc:/pdfpane/viewer.html")));
@@ -202,6 +193,7 @@ bool PopWebView::loadFile(const QString &path)
         return false;
     m_pdf->path = path;
     m_pdf->data = file.readAll();
+    m_pdf->bridge->setDocumentName(QFileInfo(path).fileName());
     renderPdfData();
     return true;
 }
@@ -220,8 +212,9 @@ void PopWebView::renderPdfFile(const QString &file)
 {
     if (!m_pdf || !m_pdf->ready)
         return;
+    m_pdf->bridge->setDocumentName(QFileInfo(file).fileName());
     const QString url = QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded);
-    m_pdf->bridge->invokeJavaScript(QStringLiteral("qpdf_ShowPdfFile(%1)").arg(scriptLiteral(url)));
+    m_pdf->bridge->invokeJavaScript(QStringLiteral("qpdf_ShowPdfFile(%1)").arg(PdfJsBridge::scriptLiteral(url)));
     m_pdf->data.clear();
 }
 
@@ -258,7 +251,7 @@ void PopWebView::setFindFieldText(const QString &text)
     bridge->invokeJavaScriptAndWaitForResult(QStringLiteral("PDFViewerApplication.findController.reset()"));
     if (!self || !m_pdf || m_pdf->bridge != bridge.data() || !bridge)
         return;
-    m_pdf->bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.findBar.findField.value=%1").arg(scriptLiteral(text)));
+    m_pdf->bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.findBar.findField.value=%1").arg(PdfJsBridge::scriptLiteral(text)));
 }
 
 void PopWebView::resizeEvent(QResizeEvent *event)

@@ -1,15 +1,46 @@
 // The host's entry points into the PDF.js viewer. Loaded before viewer.js.
 "use strict";
 
-// The viewer would open its sample document at start; the host decides what is shown.
+// The viewer would open its sample document at start; the host decides what is shown. Its
+// interface speaks Chinese whatever the engine's own language (strings in locale/zh-CN). The
+// options are the host's alone: no stored viewer preferences may override them.
 document.addEventListener("webviewerloaded", function () {
+  PDFViewerApplicationOptions.set("disablePreferences", true);
   PDFViewerApplicationOptions.set("defaultUrl", "");
+  PDFViewerApplicationOptions.set("locale", "zh-CN");
 });
+
+// The viewer formats dates in the engine's language, which need not be the interface's.
+["toLocaleString", "toLocaleDateString", "toLocaleTimeString"].forEach(function (name) {
+  var format = Date.prototype[name];
+  Date.prototype[name] = function (locales, options) {
+    return format.call(this, locales === undefined ? "zh-CN" : locales, options);
+  };
+});
+
+// The file name of the document, for the host to set: a document handed over as bytes has
+// none, and the viewer would call it "document.pdf" in its properties and its downloads.
+var qpdf_documentName = "";
+
+function qpdf_nameDocument() {
+  var app = PDFViewerApplication;
+  if (!qpdf_documentName || !app.pdfDocument) {
+    return;
+  }
+  app._contentDispositionFilename = qpdf_documentName;
+  app.pdfDocumentProperties.url = qpdf_documentName;
+}
+
+// Names the document shown and those opened after it.
+function qpdf_setDocumentName(name) {
+  qpdf_documentName = name;
+  qpdf_nameDocument();
+}
 
 function qpdf_open(source) {
   return PDFViewerApplication.initializedPromise.then(function () {
     return PDFViewerApplication.open(source);
-  });
+  }).then(qpdf_nameDocument);
 }
 
 // Base64 is decoded straight from the text into the byte array: going through atob() first
@@ -129,3 +160,98 @@ document.addEventListener("webviewerloaded", function () {
     }
   });
 });
+
+// The find bar is docked under the toolbar (qpdf.css); the pages start below it while it is
+// open. Its height changes when its contents wrap on a narrow window.
+document.addEventListener("DOMContentLoaded", function () {
+  var bar = document.getElementById("findbar");
+  if (!bar) {
+    return;
+  }
+  var update = function () {
+    var height = bar.classList.contains("hidden") ? 0 : bar.offsetHeight;
+    document.documentElement.style.setProperty("--qpdf-findbar-height", height + "px");
+  };
+  new MutationObserver(update).observe(bar, { attributes: true, attributeFilter: ["class"] });
+  new ResizeObserver(update).observe(bar);
+});
+
+// Opening another file is not the embedded viewer's business (its buttons are hidden, see
+// qpdf.css): Ctrl+O stops here, before the viewer's own key handler.
+window.addEventListener("keydown", function (event) {
+  if (event.keyCode === 79 && (event.ctrlKey || event.metaKey) && !event.altKey) {
+    event.preventDefault();
+    event.stopImmediatePropagation();
+  }
+}, true);
+
+// Shows `text` for a few seconds at the foot of the viewer.
+function qpdf_showNotice(text) {
+  var notice = document.getElementById("qpdfNotice");
+  if (!notice) {
+    notice = document.createElement("div");
+    notice.id = "qpdfNotice";
+    notice.setAttribute("role", "status");
+    document.body.appendChild(notice);
+  }
+  notice.textContent = text;
+  notice.classList.remove("hidden");
+  clearTimeout(qpdf_showNotice.timer);
+  qpdf_showNotice.timer = setTimeout(function () {
+    notice.classList.add("hidden");
+  }, 5000);
+}
+
+// Printing. viewer.js renders the pages for print into #printContainer, calls the window.print
+// it found when it loaded (the one set here: this file runs first) and clears the pages 20 ms
+// later. The engine does not print within that call: it asks the host (printRequested) and
+// returns. So the rendered pages, and the page size the viewer chose, move to a container of
+// ours that is printed instead and is emptied when the host calls qpdf_printDone().
+var qpdf_enginePrint = window.print;
+
+function qpdf_printHold() {
+  var held = document.getElementById("qpdfPrintContainer");
+  if (!held) {
+    held = document.createElement("div");
+    held.id = "qpdfPrintContainer";
+    document.body.appendChild(held);
+    var pageStyle = document.createElement("style");
+    pageStyle.id = "qpdfPageStyle";
+    document.head.appendChild(pageStyle);
+  }
+  return held;
+}
+
+window.print = function () {
+  var rendered = document.getElementById("printContainer");
+  var held = qpdf_printHold();
+  qpdf_printDone();
+  while (rendered && rendered.firstChild) {
+    held.appendChild(rendered.firstChild);
+  }
+  var styles = document.querySelectorAll("body > style");
+  for (var i = 0; i < styles.length; ++i) {
+    if (styles[i].textContent.indexOf("@page") >= 0) {
+      document.getElementById("qpdfPageStyle").textContent = styles[i].textContent;
+    }
+  }
+  document.body.setAttribute("data-qpdfprinting", "true");
+  qpdf_enginePrint.call(window);
+};
+
+// The host has printed (or given up): the held pages go.
+function qpdf_printDone() {
+  var held = document.getElementById("qpdfPrintContainer");
+  if (!held) {
+    return;
+  }
+  var images = held.querySelectorAll("img");
+  for (var i = 0; i < images.length; ++i) {
+    if (images[i].src.indexOf("blob:") === 0) {
+      URL.revokeObjectURL(images[i].src);
+    }
+  }
+  held.textContent = "";
+  document.getElementById("qpdfPageStyle").textContent = "";
+  document.body.removeAttribute("data-qpdfprinting");
+}

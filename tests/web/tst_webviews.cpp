@@ -2,14 +2,17 @@
 #include "web/basewebview.h"
 #include "web/internalwebview.h"
 #include "web/popwebview.h"
+#include "pdfjsbridge.h"
 
 #include <QCloseEvent>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QWebEngineProfile>
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -49,7 +52,37 @@ protected:
     }
 };
 
+// Keeps every message logged while it lives, and the logging rules as they were.
+class LogCapture
+{
+public:
+    LogCapture()
+    {
+        s_lines.clear();
+        s_previous = qInstallMessageHandler(&LogCapture::keep);
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(s_previous);
+        QLoggingCategory::setFilterRules(QString());
+    }
+    static QStringList lines(const QString &containing) { return s_lines.filter(containing); }
+
+private:
+    static void keep(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        s_lines << QStringLiteral("%1|%2").arg(QLatin1String(context.category), text);
+        s_previous(type, context, text);
+    }
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline QStringList s_lines;
+};
+
 } // namespace
+
+// The web views the library makes, each with a page of its own making.
+enum class ViewKind { Plain, Full, NewWindow, PdfViewer };
+Q_DECLARE_METATYPE(ViewKind)
 
 class TestWebViews : public QObject
 {
@@ -64,6 +97,8 @@ private slots:
     void registryToleratesChangesWhileClosing_data();
     void registryToleratesChangesWhileClosing();
     void pageViewFillsWidget();
+    void consoleGoesToItsOwnCategory_data();
+    void consoleGoesToItsOwnCategory();
 };
 
 void TestWebViews::pageTalksThroughContent()
@@ -221,6 +256,70 @@ void TestWebViews::pageViewFillsWidget()
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QTRY_COMPARE(page.webView()->geometry(), page.rect());
     QCOMPARE(page.getPath(), QString("main//web"));
+}
+
+void TestWebViews::consoleGoesToItsOwnCategory_data()
+{
+    QTest::addColumn<ViewKind>("kind");
+    QTest::newRow("plain view") << ViewKind::Plain;
+    QTest::newRow("full view") << ViewKind::Full;
+    QTest::newRow("window a page opened") << ViewKind::NewWindow;
+    QTest::newRow("PDF viewer") << ViewKind::PdfViewer;
+}
+
+void TestWebViews::consoleGoesToItsOwnCategory()
+{
+    QFETCH(ViewKind, kind);
+    std::unique_ptr<QWidget> opener, owner;
+    QWebEngineView *view = nullptr;
+    switch (kind) {
+    case ViewKind::Plain:
+        owner = std::make_unique<InternalWebView>(static_cast<QWidget *>(nullptr));
+        view = static_cast<QWebEngineView *>(owner.get());
+        view->setUrl(QUrl("qrc:/testpages/second.html"));
+        QVERIFY(loads(view));
+        break;
+    case ViewKind::Full:
+        owner = std::make_unique<InternalWebView>(QUrl("qrc:/testpages/second.html"), nullptr, nullptr);
+        view = static_cast<QWebEngineView *>(owner.get());
+        QVERIFY(loads(view));
+        break;
+    case ViewKind::NewWindow: {
+        opener = std::make_unique<InternalWebView>(QUrl("qrc:/testpages/channel.html"), nullptr, nullptr);
+        QVERIFY(loads(static_cast<QWebEngineView *>(opener.get())));
+        const int before = BaseView::instance().windows().size();
+        evaluate(static_cast<QWebEngineView *>(opener.get()), "document.getElementById('out').click(); true");
+        QTRY_COMPARE_WITH_TIMEOUT(BaseView::instance().windows().size(), before + 1, 10000);
+        auto *popup = qobject_cast<PopWebView *>(BaseView::instance().windows().first());
+        QVERIFY(popup);
+        owner.reset(popup);
+        view = popup->webView();
+        QTRY_COMPARE_WITH_TIMEOUT(view->title(), QString("second page"), 10000);
+        break;
+    }
+    case ViewKind::PdfViewer: {
+        auto *popup = new PopWebView(nullptr, nullptr, "pdf");
+        owner.reset(popup);
+        popup->createWg();
+        popup->initPDFENV();
+        view = popup->findChild<PdfJsBridge *>();
+        QVERIFY(view && loads(view));
+        break;
+    }
+    }
+
+    LogCapture log;
+    const auto say = [view](const QString &tag) {
+        evaluate(view, QString("console.log('%1-log'); console.warn('%1-warn'); console.error('%1-error'); true").arg(tag));
+    };
+    say("quiet");
+    QLoggingCategory::setFilterRules("kw.web.console=true");
+    say("asked");
+    // The messages come back in order: once the second three are in, the first three are too.
+    QTRY_COMPARE_WITH_TIMEOUT(LogCapture::lines("asked-").size(), 3, 10000);
+    QCOMPARE(LogCapture::lines("quiet-"), QStringList());
+    for (const QString &line : LogCapture::lines("asked-"))
+        QVERIFY2(line.startsWith("kw.web.console|"), qPrintable(line));
 }
 
 QTEST_MAIN(TestWebViews)
