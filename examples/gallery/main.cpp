@@ -1,5 +1,6 @@
 #include "gallerywindow.h"
 #include "screenshotter.h"
+#include "webengineenvironment.h"
 
 #include "bus/kwobject.h"
 #include "kwcfg.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char *argv[])
 {
+    prepareWebEngineEnvironment();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     app.setApplicationName("kwgallery");
