@@ -142,6 +142,8 @@ QWidget *SmallWidgetsPage::createHintBox()
     auto *hint = new KwResultHintPage(box, "");
     // Short lines keep the boxes narrow enough for three columns with a large system font.
     hint->setHintString(tr("没有找到符合条件的股票\n点图标重新选股"));
+    if (auto *text = hint->findChild<QLabel *>("hintlabel"))
+        text->setAlignment(Qt::AlignCenter);
     hint->setIconSize(QSize(64, 64));
     setButtonPicture(hint, "pushbutton", badge(QColor("#1f6feb"), "?", 64));
     connect(hint, &KwResultHintPage::buttonClicked, this, [this] { showResult(tr("提示页的图标被点击")); });
