@@ -31,6 +31,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 constexpr int QuotePage = 3;
 constexpr int IndexRows = 2;
@@ -220,6 +222,8 @@ private slots:
     void tabFollowsReadingOrder();
     void popupsHaveTitles_data();
     void popupsHaveTitles();
+    void webEngineSettingsKeepTheUsers_data();
+    void webEngineSettingsKeepTheUsers();
 
 private:
     QTemporaryDir m_dir;
@@ -471,6 +475,51 @@ void TestGalleryPages::popupsHaveTitles()
     opener->click();
     QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 3000);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+}
+
+void TestGalleryPages::webEngineSettingsKeepTheUsers_data()
+{
+    QTest::addColumn<QByteArray>("flags");   // null: not set
+    QTest::addColumn<QByteArray>("sandbox");
+    QTest::newRow("nothing set") << QByteArray() << QByteArray();
+    QTest::newRow("the user's flags") << QByteArray("--enable-logging") << QByteArray();
+    QTest::newRow("the user's empty flags") << QByteArray("") << QByteArray();
+    QTest::newRow("the user's sandbox choice") << QByteArray() << QByteArray("0");
+}
+
+// Switches are only added where the user said nothing; root always runs without the sandbox.
+void TestGalleryPages::webEngineSettingsKeepTheUsers()
+{
+    QFETCH(QByteArray, flags);
+    QFETCH(QByteArray, sandbox);
+    const QByteArray savedFlags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    const QByteArray savedSandbox = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    const auto set = [](const char *name, const QByteArray &value) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    };
+    set("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+    set("QTWEBENGINE_DISABLE_SANDBOX", sandbox);
+    prepareWebEngineEnvironment();
+    const QByteArray flagsAfter = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    const QByteArray sandboxAfter = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    const bool flagsWereSet = qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS");
+    set("QTWEBENGINE_CHROMIUM_FLAGS", savedFlags);
+    set("QTWEBENGINE_DISABLE_SANDBOX", savedSandbox);
+
+    const bool root = ::geteuid() == 0;
+    if (!flags.isNull())
+        QCOMPARE(flagsAfter, flags);
+    else if (root)
+        QVERIFY2(flagsAfter.split(' ').contains("--no-sandbox"), flagsAfter.constData());
+    else
+        QVERIFY(!flagsWereSet || !flagsAfter.split(' ').contains("--no-sandbox"));
+    if (!sandbox.isNull())
+        QCOMPARE(sandboxAfter, sandbox);
+    else
+        QCOMPARE(sandboxAfter, root ? QByteArray("1") : QByteArray());
 }
 
 int main(int argc, char *argv[])
