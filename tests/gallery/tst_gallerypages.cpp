@@ -56,61 +56,49 @@ QList<QWidget *> shownWindows()
     return windows;
 }
 
-// Texts that do not fit their label: one line of plain text wider than the label's room.
+// The text of a label (each line of plain text without word wrap) or of a button wider than
+// the widget; a font pinned to pixels, which would not grow with the system's font size.
+QString textProblem(const QWidget *w)
+{
+    QStringList lines;
+    int room = w->width();
+    int extra = 0;
+    if (auto *label = qobject_cast<const QLabel *>(w)) {
+        const bool rich = label->textFormat() == Qt::RichText
+            || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+        if (!label->wordWrap() && !rich)
+            lines = label->text().split('\n', Qt::SkipEmptyParts);
+        room = label->contentsRect().width();
+    } else if (auto *button = qobject_cast<const QAbstractButton *>(w)) {
+        // The style's padding aside, the text and the icon must fit.
+        lines = QString(button->text()).remove('&').split('\n', Qt::SkipEmptyParts);
+        extra = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    }
+    for (const QString &line : lines) {
+        const int needed = w->fontMetrics().horizontalAdvance(line) + extra;
+        if (needed > room)
+            return QString("%1: \"%2\" needs %3 px, has %4").arg(describe(w), line).arg(needed).arg(room);
+    }
+    if (w->font().pixelSize() > 0)
+        return QString("%1 has a font of %2 px").arg(describe(w)).arg(w->font().pixelSize());
+    return QString();
+}
+
+// What does not fit: texts in their widgets, windows on their screen.
 QStringList clippedTexts()
 {
     QStringList clipped;
     for (QWidget *top : shownWindows()) {
-        for (QLabel *label : top->findChildren<QLabel *>()) {
-            const QString text = label->text();
-            const bool rich = label->textFormat() == Qt::RichText
-                || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
-            if (label->window() != top || !label->isVisible() || label->wordWrap() || text.isEmpty() || rich)
-                continue;
-            const int room = label->contentsRect().width();
-            for (const QString &line : text.split('\n')) {
-                const int needed = label->fontMetrics().horizontalAdvance(line);
-                if (needed > room)
-                    clipped << QString("%1 in %2: \"%3\" needs %4 px, has %5").arg(describe(label), top->windowTitle(), line).arg(needed).arg(room);
-            }
+        const int room = top->screen()->availableGeometry().width();
+        if (qMax(top->width(), top->minimumSizeHint().width()) > room)
+            clipped << QString("%1 is wider than its screen (%2 px)").arg(describe(top)).arg(room);
+        for (QWidget *w : top->findChildren<QWidget *>()) {
+            const QString problem = w->window() == top && w->isVisible() ? textProblem(w) : QString();
+            if (!problem.isEmpty())
+                clipped << problem + " in " + top->windowTitle();
         }
     }
     return clipped;
-}
-
-// Text pinned to a pixel size does not grow with the system's font size.
-QStringList pixelSizedTexts()
-{
-    QStringList pinned;
-    for (QWidget *top : shownWindows())
-        for (QWidget *w : top->findChildren<QWidget *>())
-            if (w->window() == top && w->isVisible() && w->font().pixelSize() > 0)
-                pinned << QString("%1 in %2 has a font of %3 px").arg(describe(w), top->windowTitle()).arg(w->font().pixelSize());
-    return pinned;
-}
-
-// Buttons narrower than their text, and windows that do not fit their screen.
-QStringList squeezedWidgets()
-{
-    QStringList squeezed;
-    for (QWidget *top : shownWindows()) {
-        const QSize room = top->screen()->availableGeometry().size();
-        if (top->minimumSizeHint().width() > room.width() || top->width() > room.width())
-            squeezed << QString("%1 \"%2\" is %3 px wide (at least %4) on a screen of %5")
-                            .arg(describe(top), top->windowTitle()).arg(top->width()).arg(top->minimumSizeHint().width()).arg(room.width());
-        for (QAbstractButton *button : top->findChildren<QAbstractButton *>()) {
-            if (button->window() != top || !button->isVisible() || button->text().isEmpty())
-                continue;
-            // The style's padding aside, the text and the icon must fit the button.
-            const QString text = QString(button->text()).remove('&');
-            const int needed = button->fontMetrics().horizontalAdvance(text)
-                + (button->icon().isNull() ? 0 : button->iconSize().width() + 4);
-            if (needed > button->width())
-                squeezed << QString("%1 in %2: \"%3\" is %4 px wide, needs %5")
-                                .arg(describe(button), top->windowTitle(), text).arg(button->width()).arg(needed);
-        }
-    }
-    return squeezed;
 }
 
 // Every window on screen names itself, in the window list and in its own caption.
@@ -282,7 +270,7 @@ void TestGalleryPages::walkShowsEveryTextWhole()
     QStringList problems;
     connect(walk, &Screenshotter::pageCaptured, this, [&](int index) {
         const QString page = m_window->page(index)->title() + ": ";
-        for (const QString &p : clippedTexts() + squeezedWidgets() + pixelSizedTexts() + untitledWindows())
+        for (const QString &p : clippedTexts() + untitledWindows())
             problems << page + p;
     });
     QSignalSpy finished(walk, &Screenshotter::finished);
