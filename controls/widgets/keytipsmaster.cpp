@@ -125,8 +125,13 @@ void KeyTipsMaster::slotJustScrollValue(int value)
 
 void KeyTipsMaster::keyPressEvent(QKeyEvent *event)
 {
-    // The dialog around must not close on Escape or Enter typed while reading the list.
     qDebug() << "KeyTipsMaster::keyPressEvent" << event->key();
+    // Escape goes on to the window around, which closes as a tool window is expected to; every
+    // other key stays here, so Enter typed while reading presses no button of that window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

@@ -30,8 +30,11 @@ void KwPixTopLayer::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (picture.isNull())
         return;
-    const auto [left, width] = placeAlong(this->width() / 2, picture.width() / 2);
-    const auto [top, height] = placeAlong(this->height() / 2, picture.height() / 2);
+    // A picture made for a high pixel ratio (read from "name@2x.png", say) takes the room of
+    // its logical size, drawn with all its pixels.
+    const QSize size = (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize();
+    const auto [left, width] = placeAlong(this->width() / 2, size.width() / 2);
+    const auto [top, height] = placeAlong(this->height() / 2, size.height() / 2);
     QPainter painter(this);
     painter.drawPixmap(QRect(left, top, width, height), picture);
 }

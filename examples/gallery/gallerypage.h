@@ -21,6 +21,9 @@ public:
 signals:
     // Asks the main window to bring this page to the front.
     void revealRequested();
+    // Something finished that the user may have missed while on another page: the main
+    // window's bell blinks until its list is opened.
+    void notified(const QString &text);
 
 protected:
     QVBoxLayout *content();

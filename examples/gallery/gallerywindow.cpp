@@ -1,5 +1,8 @@
 #include "gallerywindow.h"
 
+#include "galleryicon.h"
+#include "readingorder.h"
+
 #include "buspage.h"
 #include "charttoolspage.h"
 #include "navigationpage.h"
@@ -19,14 +22,28 @@
 #include "widgets/kwhostinfo.h"
 #include "window/titlebar.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int TitleHeight = 36;
+constexpr int KeptNotices = 20;
+
+// The logos show the gallery's icon; they are pictures, so Tab passes them by.
+void showLogo(QPushButton *logo, int side)
+{
+    if (!logo)
+        return;
+    logo->setIcon(galleryIcon());
+    logo->setIconSize(QSize(side, side));
+    logo->setFocusPolicy(Qt::NoFocus);
+}
 }
 
 GalleryWindow::GalleryWindow(QWidget *parent)
@@ -45,11 +62,14 @@ GalleryWindow::GalleryWindow(QWidget *parent)
 
     m_titleBar->createTitleBar();
     m_titleBar->setIconName("galleryIcon");
+    showLogo(m_titleBar->findChild<QPushButton *>("galleryIcon"), 20);
     m_titleBar->setWinTitle(windowTitle(), Qt::AlignLeft | Qt::AlignVCenter);
     m_titleBar->setFixedHeight(TitleHeight);
 
     m_sideBar->setObjectName("gallerySideBar");
-    m_sideBar->addLogo()->setObjectName("sideLogo");
+    QPushButton *logo = m_sideBar->addLogo();
+    logo->setObjectName("sideLogo");
+    showLogo(logo, 48);
 
     addPage(new BusPage(this));
     addPage(new WindowsPage(this));
@@ -61,6 +81,8 @@ GalleryWindow::GalleryWindow(QWidget *parent)
     addPage(new SmallWidgetsPage(this));
     addPage(new UpdatePage(this));
     m_sideBar->addStretch();
+    // As wide as its longest entry, whatever the font size: the pages take what is left.
+    m_sideBar->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     // The stack exists once the first page is in.
     m_stack->layoutStackWnd();
 
@@ -97,47 +119,111 @@ void GalleryWindow::addPage(GalleryPage *page)
     m_stack->addWidget(page, page);
     m_sideBar->addToolButton(page->title(), id, true, Qt::ToolButtonTextOnly)->setCheckable(true);
     connect(page, &GalleryPage::revealRequested, this, [this, id] { showPage(id); });
+    connect(page, &GalleryPage::notified, this, [this, id](const QString &text) { notify(id, text); });
 }
 
 QWidget *GalleryWindow::createStatusBar()
 {
     m_statusBar = new StatusBar(this, "status");
-    auto put = [this](int column, QWidget *widget) {
-        auto *cell = m_statusBar->widgetAtPosition(1, column);
-        auto *cellLayout = new QHBoxLayout(cell);
-        cellLayout->setContentsMargins(4, 0, 4, 0);
-        cellLayout->addWidget(widget);
-    };
 
-    auto *bell = new BellButton;
-    bell->setStates(BellButton::Lit | BellButton::Blinking);
-    connect(bell, &QToolButton::clicked, bell, &BellButton::openNewMessage);
-    put(0, bell);
+    // Quiet until a page has something to tell: a bell blinking for nothing teaches the user
+    // to ignore it.
+    m_bell = new BellButton;
+    m_bell->setObjectName("statusBell");
+    m_bell->setToolTip(tr("没有新消息"));
+    connect(m_bell, &QToolButton::clicked, this, &GalleryWindow::showNotices);
+    putInStatusBar(0, m_bell);
 
     auto *keys = new QToolButton;
     keys->setObjectName("shortCutBtn");
     keys->setText("?");
-    keys->setToolTip(tr("快捷键"));
-    connect(keys, &QToolButton::clicked, this, [this] {
-        auto *tips = new KeyTipsDlg(this);
-        tips->setAttribute(Qt::WA_DeleteOnClose);
-        tips->show();
-    });
-    put(1, keys);
+    keys->setToolTip(tr("快捷键（按 Esc 关闭）"));
+    connect(keys, &QToolButton::clicked, this, [this] { showKeyTips(this); });
+    putInStatusBar(1, keys);
 
     m_statusText = new QLabel;
     m_statusText->setObjectName("statusText");
-    put(2, m_statusText);
+    putInStatusBar(2, m_statusText);
 
     auto *host = new QLabel(KwHostInfo::instance().ipAdress());
     host->setObjectName("statusHost");
     host->setToolTip(KwHostInfo::instance().productName());
-    put(3, host);
+    putInStatusBar(3, host);
 
     auto *version = new QLabel("KwControls 1.0");
     version->setObjectName("statusVersion");
-    put(4, version);
+    putInStatusBar(4, version);
     return m_statusBar;
+}
+
+void GalleryWindow::putInStatusBar(int column, QWidget *widget)
+{
+    QWidget *cell = m_statusBar->widgetAtPosition(1, column);
+    auto *cellLayout = new QHBoxLayout(cell);
+    constexpr int Margin = 4;
+    cellLayout->setContentsMargins(Margin, 0, Margin, 0);
+    cellLayout->addWidget(widget);
+    // The bar's fixed cells are measured for the usual font size: with a larger system font
+    // they widen to what they hold instead of clipping it.
+    if (cell->maximumWidth() < QWIDGETSIZE_MAX) {
+        widget->ensurePolished();
+        cell->setFixedWidth(qMax(cell->maximumWidth(), widget->sizeHint().width() + 2 * Margin));
+    }
+}
+
+void GalleryWindow::notify(int page, const QString &text)
+{
+    m_notices.prepend({page, text});
+    if (m_notices.size() > KeptNotices)
+        m_notices.removeLast();
+    m_bell->setStates(BellButton::Lit | BellButton::Blinking);
+    m_bell->setToolTip(tr("新消息：%1").arg(text));
+}
+
+// The bell's list: the newest first, each one leading to the page that sent it. Opening it
+// stops the blinking; the bell stays lit while there are messages to look back at.
+void GalleryWindow::showNotices()
+{
+    QMenu menu(this);
+    menu.setObjectName("noticeMenu");
+    if (m_notices.isEmpty())
+        menu.addAction(tr("没有新消息"))->setEnabled(false);
+    for (const Notice &notice : qAsConst(m_notices)) {
+        const int page = notice.page;
+        menu.addAction(QString("%1：%2").arg(m_pages[page]->title(), notice.text), this, [this, page] { showPage(page); });
+    }
+    m_bell->openNewMessage();
+    if (!m_notices.isEmpty())
+        m_bell->setToolTip(tr("消息：%1").arg(m_notices.first().text));
+    menu.exec(m_bell->mapToGlobal(QPoint(0, -menu.sizeHint().height())));
+}
+
+void GalleryWindow::showKeyTips(QWidget *window)
+{
+    auto *tips = window->findChild<KeyTipsDlg *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!tips) {
+        tips = new KeyTipsDlg(window);
+        tips->setAttribute(Qt::WA_DeleteOnClose);
+        tips->move(window->geometry().center() - QPoint(tips->width() / 2, tips->height() / 2));
+    }
+    tips->show();
+    tips->raise();
+    tips->activateWindow();
+}
+
+void GalleryWindow::applyStyleSheet(QApplication *app)
+{
+    QFile style(":/gallery/gallery.qss");
+    if (style.open(QIODevice::ReadOnly))
+        app->setStyleSheet(QString::fromUtf8(style.readAll()));
+}
+
+// The order is taken from what is on screen at the moment of the key: pages, panels and tips
+// change what is shown, and the creation order of widgets is no reading order.
+bool GalleryWindow::focusNextPrevChild(bool next)
+{
+    ReadingOrder::apply(this);
+    return CBaseMainWidget::focusNextPrevChild(next);
 }
 
 int GalleryWindow::pageCount() const

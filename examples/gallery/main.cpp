@@ -1,5 +1,7 @@
+#include "galleryicon.h"
 #include "gallerywindow.h"
 #include "screenshotter.h"
+#include "webengineenvironment.h"
 
 #include "bus/kwobject.h"
 #include "kwcfg.h"
@@ -7,15 +9,18 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QTemporaryDir>
 
 int main(int argc, char *argv[])
 {
+    prepareWebEngineEnvironment();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Icons are drawn for the screen's pixel ratio, not enlarged from one drawn for ratio 1.
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     app.setApplicationName("kwgallery");
     installQtTranslations();
+    app.setWindowIcon(galleryIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription("KwControls gallery: every widget family of the library with sample data.");
@@ -32,16 +37,20 @@ int main(int argc, char *argv[])
     KwObject::init();
     Kwcfg::getInstance()->loadCfg();
 
-    QFile style(":/gallery/gallery.qss");
-    if (style.open(QIODevice::ReadOnly))
-        app.setStyleSheet(QString::fromUtf8(style.readAll()));
+    GalleryWindow::applyStyleSheet(&app);
 
     int result = 0;
     {
         GalleryWindow window;
         window.show();
-        if (parser.isSet("screenshots"))
-            (new Screenshotter(&window, parser.value("screenshots")))->start();
+        if (parser.isSet("screenshots")) {
+            auto *walk = new Screenshotter(&window, parser.value("screenshots"));
+            QObject::connect(walk, &Screenshotter::finished, &window, [&window](bool allSaved) {
+                window.close();
+                QCoreApplication::exit(allSaved ? 0 : 1);
+            });
+            walk->start();
+        }
         result = app.exec();
     }
     KwObject::unInit();

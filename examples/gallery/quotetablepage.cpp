@@ -1,112 +1,20 @@
 #include "quotetablepage.h"
+#include "quotemodel.h"
 
 #include "dataview/frozentableview.h"
 #include "dataview/kwmenu.h"
 
-#include <QAbstractTableModel>
-#include <QColor>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QScrollBar>
-#include <QtMath>
 
 namespace {
-constexpr int FrozenRows = 2;
 constexpr int FrozenCols = 3;
-constexpr int RowCount = 100000;
-
-struct Named
-{
-    const char *code;
-    const char *name;
-};
-// Indices first (the frozen rows), then a few well-known stocks; the rest is generated.
-const Named namedRows[] = {
-    {"000001", "上证指数"}, {"399001", "深证成指"}, {"600000", "浦发银行"}, {"000001", "平安银行"},
-    {"600519", "贵州茅台"}, {"300750", "宁德时代"}, {"601318", "中国平安"}, {"600036", "招商银行"},
-    {"000858", "五粮液"},   {"002594", "比亚迪"},
-};
-constexpr int NamedCount = int(sizeof(namedRows) / sizeof(namedRows[0]));
-const QStringList prefixes{"华", "中", "东", "新", "金", "海", "长", "恒", "国", "天", "宏", "瑞"};
-const QStringList middles{"信", "安", "达", "通", "源", "鼎", "泰", "兴", "盛", "远"};
-const QStringList trades{"科技", "能源", "医药", "电子", "材料", "证券", "股份", "控股", "重工", "食品"};
 }
-
-// Every figure is derived from the row number, so 100,000 rows cost no memory.
-class QuoteModel : public QAbstractTableModel
-{
-public:
-    const QStringList headers{"序号", "代码", "名称", "最新", "涨幅%", "涨跌", "成交量(手)", "成交额(万)",
-                              "换手%", "市盈率", "最高", "最低", "今开", "昨收"};
-
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override { return parent.isValid() ? 0 : RowCount; }
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override { return parent.isValid() ? 0 : headers.size(); }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (role == Qt::DisplayRole && orientation == Qt::Horizontal)
-            return headers.value(section);
-        return QAbstractTableModel::headerData(section, orientation, role);
-    }
-
-    QString code(int row) const
-    {
-        return row < NamedCount ? QString(namedRows[row].code) : QString("%1").arg(100000 + row * 7 % 899999, 6, 10, QChar('0'));
-    }
-
-    QString name(int row) const
-    {
-        if (row < NamedCount)
-            return QString::fromUtf8(namedRows[row].name);
-        return prefixes[row % prefixes.size()] + middles[(row / 7) % middles.size()] + trades[(row / 13) % trades.size()];
-    }
-
-    // The row of a stock (the indices share codes with stocks, so they are skipped).
-    int rowOf(const QString &stockCode) const
-    {
-        for (int row = FrozenRows; row < RowCount; ++row)
-            if (code(row) == stockCode)
-                return row;
-        return -1;
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        const int row = index.row();
-        const uint seed = uint(row) * 2654435761u;
-        const double close = 5.0 + (seed % 30000) / 100.0;
-        const double change = (int(seed / 30000 % 2001) - 1000) / 100.0;  // -10.00 .. +10.00 %
-        const double last = close * (1 + change / 100);
-        if (role == Qt::ForegroundRole && index.column() >= 3 && index.column() <= 5)
-            return QColor(change > 0 ? "#ff4d4f" : change < 0 ? "#2fc25b" : "#cfd8e3");
-        if (role == Qt::TextAlignmentRole)
-            return int((index.column() >= 3 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-        if (role != Qt::DisplayRole)
-            return QVariant();
-        const double volume = 1000 + (row * 97u % 500000);
-        switch (index.column()) {
-        case 0: return row < FrozenRows ? QString("指数") : QString::number(row - FrozenRows + 1);
-        case 1: return code(row);
-        case 2: return name(row);
-        case 3: return QString::number(last, 'f', 2);
-        case 4: return QString::number(change, 'f', 2);
-        case 5: return QString::number(last - close, 'f', 2);
-        case 6: return QString::number(volume, 'f', 0);
-        case 7: return QString::number(volume * last / 100, 'f', 1);
-        case 8: return QString::number((row * 31u % 2500) / 100.0, 'f', 2);
-        case 9: return QString::number(5 + (row * 17u % 9000) / 100.0, 'f', 1);
-        case 10: return QString::number(qMax(last, close) * 1.02, 'f', 2);
-        case 11: return QString::number(qMin(last, close) * 0.98, 'f', 2);
-        case 12: return QString::number(close * (1 + change / 300), 'f', 2);
-        case 13: return QString::number(close, 'f', 2);
-        }
-        return QVariant();
-    }
-};
 
 QuoteTablePage::QuoteTablePage(QWidget *parent)
     : GalleryPage(tr("行情表"),
-                  tr("FrozenTableView 显示 100,000 行生成的行情：两行指数和前三列固定不动。右键打开按内置配置 \"quoteList\" 生成的 KwMenu。"),
+                  tr("FrozenTableView 显示 100,000 行生成的行情：两行指数和前三列固定不动；点列头按该列排序，再点一次反向。右键打开按内置配置 \"quoteList\" 生成的 KwMenu。"),
                   parent, "quotes")
     , m_model(new QuoteModel)
     , m_hbar(new QScrollBar(Qt::Horizontal))
@@ -115,18 +23,26 @@ QuoteTablePage::QuoteTablePage(QWidget *parent)
 {
     m_model->setParent(this);
     m_table->setObjectName("quoteTable");
-    m_table->horizontalHeader()->setDefaultSectionSize(96);
-    m_table->verticalHeader()->setDefaultSectionSize(26);
     m_table->verticalHeader()->hide();
     m_table->setFrozenColCount(FrozenCols);
-    m_table->setFrozenRowCount(FrozenRows);
+    m_table->setFrozenRowCount(QuoteModel::IndexRows);
     m_table->setModel(m_model);
-    m_table->setColumnWidth(0, 64);
-    m_table->setColumnWidth(1, 80);
+    // The arrow starts where the list is: by serial number, smallest first.
+    m_table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    fitSections();
+    // Tab leaves the list for the next control: moving the current cell sideways in a list
+    // that selects whole rows shows nothing.
+    m_table->setTabKeyNavigation(false);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_table, &QWidget::customContextMenuRequested, this, &QuoteTablePage::openMenu);
     connect(m_table, &FrozenBaseTableView::currentItemChanged, this, [this](const QModelIndex &index) {
-        showResult(tr("当前行 %1：%2 %3").arg(index.row()).arg(m_model->code(index.row()), m_model->name(index.row())));
+        showResult(tr("当前：%1").arg(describe(index.row())));
+    });
+    // A new order is read from its top, as in any quote list; the selected stock stays selected.
+    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this](int column, Qt::SortOrder order) {
+        m_vbar->setValue(m_vbar->minimum());
+        showResult(tr("按“%1”%2排列").arg(m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(),
+                                          order == Qt::AscendingOrder ? tr("升序") : tr("降序")));
     });
 
     auto *grid = new QGridLayout;
@@ -135,6 +51,23 @@ QuoteTablePage::QuoteTablePage(QWidget *parent)
     grid->addWidget(m_vbar, 0, 1);
     grid->addWidget(m_hbar, 1, 0);
     content()->addLayout(grid, 1);
+}
+
+// Rows and columns are measured in the table's font, so a larger system font widens the
+// columns instead of cutting their titles and figures.
+void QuoteTablePage::fitSections()
+{
+    m_table->ensurePolished();
+    QHeaderView *header = m_table->horizontalHeader();
+    header->ensurePolished();
+    const QFontMetrics metrics = m_table->fontMetrics();
+    m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + 10);
+    // The widest texts of the columns: a serial, a code, a name, the largest figures.
+    const QStringList widest{"100000", "000000", "中国平安银", "000000.00"};
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        const int cell = metrics.horizontalAdvance(widest[qMin(column, widest.size() - 1)]) + 16;
+        m_table->setColumnWidth(column, qMax(cell, header->sectionSizeHint(column)));
+    }
 }
 
 void QuoteTablePage::openMenu(const QPoint &pos)
@@ -163,9 +96,17 @@ void QuoteTablePage::openMenu(const QPoint &pos)
     menu.exec(m_table->viewport()->mapToGlobal(pos));
 }
 
+// The row as the table shows it: what the `序号` column says, then code and name.
+QString QuoteTablePage::describe(int row) const
+{
+    // The indices never move: sorting orders the stocks below them.
+    const QString serial = row < QuoteModel::IndexRows ? m_model->serial(row) : tr("序号 %1").arg(m_model->serial(row));
+    return serial + ' ' + m_model->code(row) + ' ' + m_model->name(row);
+}
+
 void QuoteTablePage::goToRow(int row)
 {
-    m_vbar->setValue(qMax(0, row - FrozenRows - 3));
+    m_vbar->setValue(qMax(0, row - QuoteModel::IndexRows - 3));
     m_table->selectRow(row);
 }
 
@@ -180,15 +121,15 @@ void QuoteTablePage::onMessage(const QString &from, const std::map<QString, QStr
         return;
     }
     goToRow(row);
-    showResult(tr("来自 %1 的消息：打开 %2 %3（第 %4 行）").arg(from.isEmpty() ? tr("返回") : from, code->second, m_model->name(row)).arg(row));
+    showResult(tr("来自 %1 的消息：打开 %2").arg(from.isEmpty() ? tr("返回") : from, describe(row)));
     emit revealRequested();
 }
 
 void QuoteTablePage::showcase()
 {
-    goToRow(54321);
+    goToRow(m_model->rowOfSerial(54321));
     auto *menu = new KwMenu("quoteList", true, this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(m_table->viewport()->mapToGlobal(QPoint(300, 150)));
-    showResult(tr("滚动到第 54321 行并打开右键菜单"));
+    showResult(tr("滚动到序号 54321 并打开右键菜单"));
 }

@@ -8,7 +8,7 @@ class QuoteModel;
 class QScrollBar;
 
 // A quote list of 100,000 generated rows in a frozen table (index rows and code columns stay
-// put), with the configured "quoteList" context menu. Other pages open a stock here by
+// put) that sorts by any column on a header click, with the configured "quoteList" context menu. Other pages open a stock here by
 // sending its code over the bus.
 class QuoteTablePage : public GalleryPage
 {
@@ -21,6 +21,8 @@ public:
 private:
     void openMenu(const QPoint &pos);
     void goToRow(int row);
+    QString describe(int row) const;
+    void fitSections();
 
     QuoteModel *m_model;
     QScrollBar *m_hbar;

@@ -32,8 +32,7 @@ void Screenshotter::start()
 void Screenshotter::visit(int index)
 {
     if (index >= m_window->pageCount()) {
-        m_window->close();
-        QCoreApplication::exit(m_allSaved ? 0 : 1);
+        emit finished(m_allSaved);
         return;
     }
     m_window->showPage(index);
@@ -64,6 +63,7 @@ void Screenshotter::capture(int index)
         std::printf("%s %s\n  %s\n", saved ? "wrote" : "FAILED", qPrintable(QDir::toNativeSeparators(file)),
                     page->resultText().toLocal8Bit().constData());
         std::fflush(stdout);
+        emit pageCaptured(index);
         closePopups();
         visit(index + 1);
     });

@@ -5,13 +5,18 @@ class GalleryWindow;
 
 // Walks the gallery page by page for headless machines: shows each page in its showcase
 // state, waits until it has settled, saves one PNG of the window with its open popups, and
-// quits with 0 when every picture was written.
+// says when it is through.
 class Screenshotter : public QObject
 {
     Q_OBJECT
 public:
     Screenshotter(GalleryWindow *window, const QString &folder);
     void start();
+
+signals:
+    // The page's picture was taken; its popups are still open.
+    void pageCaptured(int index);
+    void finished(bool allSaved);
 
 private:
     void visit(int index);

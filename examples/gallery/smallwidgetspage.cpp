@@ -1,9 +1,9 @@
 #include "smallwidgetspage.h"
+#include "gallerywindow.h"
 
 #include "widgets/activitylabel.h"
 #include "widgets/bellbutton.h"
 #include "widgets/introductionbutton.h"
-#include "widgets/keytipsdlg.h"
 #include "widgets/kwhostinfo.h"
 #include "widgets/kwpixlayer.h"
 #include "widgets/kwresulthintpage.h"
@@ -11,6 +11,7 @@
 
 #include "kwuserdatamgr.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -19,25 +20,37 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QtMath>
 
 namespace {
+// Pictures are drawn with as many pixels as the screens have (rounded up to a whole ratio,
+// which file names can say): sharp at a pixel ratio of 2.
+QPixmap canvas(const QSize &size)
+{
+    const int ratio = qCeil(qApp->devicePixelRatio());
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
 // The pictures the client's style sheet would give these widgets, drawn here so the gallery
 // needs no image files: a coloured disc with a sign on it.
 QPixmap badge(const QColor &color, const QString &sign, int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = canvas(QSize(size, size));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(color);
     p.drawEllipse(QRectF(2, 2, size - 4, size - 4));
     QFont font("WenQuanYi Micro Hei");
+    // Part of the picture, not text to read: the sign fills its disc whatever the font size.
     font.setPixelSize(size / 2);
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(pixmap.rect(), Qt::AlignCenter, sign);
+    p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, sign);
     return pixmap;
 }
 
@@ -45,28 +58,32 @@ void setButtonPicture(QWidget *owner, const QString &buttonName, const QPixmap &
 {
     if (auto *button = owner->findChild<QPushButton *>(buttonName)) {
         button->setIcon(picture);
-        button->setIconSize(picture.size());
+        button->setIconSize(picture.size() / picture.devicePixelRatio());
     }
 }
 
-// KwPixLayer reads its pictures from files: a dark gradient and a badge, saved once.
+// KwPixLayer reads its pictures from files: a dark gradient and a badge, saved once. A badge
+// for a higher pixel ratio is saved as "name@2x.png", which tells Qt its ratio when read.
 QPair<QString, QString> layerPictures()
 {
     const QString dir = KwUserDataMgr::getInstance()->getAllUsersDir() + "/tmp/gallery";
     QDir().mkpath(dir);
-    QPixmap background(480, 640);
+    QPixmap background = canvas(QSize(480, 640));
     QPainter p(&background);
     QLinearGradient gradient(0, 0, 480, 640);
     gradient.setColorAt(0, QColor("#1f3b57"));
     gradient.setColorAt(1, QColor("#0e1419"));
-    p.fillRect(background.rect(), gradient);
+    p.fillRect(QRect(0, 0, 480, 640), gradient);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor("#2fc25b"), 4));
     p.drawPolyline(QPolygon({{0, 520}, {80, 470}, {150, 500}, {240, 330}, {330, 380}, {480, 160}}));
     p.end();
-    const QPair<QString, QString> paths{dir + "/layer-background.png", dir + "/layer-top.png"};
+    const QPixmap top = badge(QColor("#f0b849"), "K", 72);
+    const int ratio = int(top.devicePixelRatio());
+    const QPair<QString, QString> paths{dir + "/layer-background.png",
+                                        dir + (ratio > 1 ? QString("/layer-top@%1x.png").arg(ratio) : "/layer-top.png")};
     background.save(paths.first);
-    badge(QColor("#f0b849"), "K", 72).save(paths.second);
+    top.save(paths.second);
     return paths;
 }
 }
@@ -123,7 +140,10 @@ QWidget *SmallWidgetsPage::createHintBox()
     auto *box = new QGroupBox(tr("KwResultHintPage 与链接"));
     auto *layout = new QVBoxLayout(box);
     auto *hint = new KwResultHintPage(box, "");
-    hint->setHintString(tr("没有找到符合条件的股票，点图标重新选股"));
+    // Short lines keep the boxes narrow enough for three columns with a large system font.
+    hint->setHintString(tr("没有找到符合条件的股票\n点图标重新选股"));
+    if (auto *text = hint->findChild<QLabel *>("hintlabel"))
+        text->setAlignment(Qt::AlignCenter);
     hint->setIconSize(QSize(64, 64));
     setButtonPicture(hint, "pushbutton", badge(QColor("#1f6feb"), "?", 64));
     connect(hint, &KwResultHintPage::buttonClicked, this, [this] { showResult(tr("提示页的图标被点击")); });
@@ -133,10 +153,8 @@ QWidget *SmallWidgetsPage::createHintBox()
     auto *link = new ActivityLabel(tr("查看说明"));
     connect(link, &ActivityLabel::clicked, intro, &IntroductionButton::showIntroduction);
     connect(intro, &IntroductionButton::showIntroduction, this, [this] { showResult(tr("链接标签被点击：显示说明")); });
-    auto *row = new QHBoxLayout;
-    row->addWidget(intro, 1);
-    row->addWidget(link);
-    layout->addLayout(row);
+    layout->addWidget(intro);
+    layout->addWidget(link, 0, Qt::AlignRight);
     return box;
 }
 
@@ -148,7 +166,7 @@ QWidget *SmallWidgetsPage::createTipsBox()
     m_tips->setTipItems({{1, "tipsLogin", "tipsText", tr("登录后查看自选股，点图标登录")},
                          {2, "tipsOffline", "tipsText", tr("网络已断开，点图标重新连接")}},
                         56, 56);
-    auto *normal = new QLabel(tr("已登录：自选股 12 只，今日上涨 8 只"));
+    auto *normal = new QLabel(tr("已登录：自选股 12 只\n今日上涨 8 只"));
     normal->setAlignment(Qt::AlignCenter);
     normal->setObjectName("sampleText");
     m_tips->setNormalWnd(normal, 3);
@@ -177,7 +195,7 @@ QWidget *SmallWidgetsPage::createPictureBox()
     auto *layout = new QVBoxLayout(box);
     const auto pictures = layerPictures();
     auto *layer = new KwPixLayer(pictures.first, pictures.second, box);
-    layer->setMinimumSize(240, 160);
+    layer->setMinimumSize(180, 160);
     layout->addWidget(layer, 1);
     return box;
 }
@@ -187,19 +205,21 @@ QWidget *SmallWidgetsPage::createHostBox()
     auto *box = new QGroupBox(tr("KwHostInfo 本机信息"));
     auto *form = new QFormLayout(box);
     const KwHostInfo &host = KwHostInfo::instance();
-    form->addRow(tr("MAC 地址"), new QLabel(host.macAdress().isEmpty() ? tr("（无）") : host.macAdress()));
-    form->addRow(tr("IP 地址"), new QLabel(host.ipAdress().isEmpty() ? tr("（无）") : host.ipAdress()));
-    form->addRow(tr("操作系统"), new QLabel(host.productName()));
+    // Long values (a system's full name) wrap rather than widen the page past the screen.
+    const auto value = [](const QString &text) {
+        auto *label = new QLabel(text);
+        label->setWordWrap(true);
+        return label;
+    };
+    form->addRow(tr("MAC 地址"), value(host.macAdress().isEmpty() ? tr("（无）") : host.macAdress()));
+    form->addRow(tr("IP 地址"), value(host.ipAdress().isEmpty() ? tr("（无）") : host.ipAdress()));
+    form->addRow(tr("操作系统"), value(host.productName()));
     return box;
 }
 
 void SmallWidgetsPage::openKeyTips()
 {
-    auto *tips = new KeyTipsDlg(window());
-    tips->setAttribute(Qt::WA_DeleteOnClose);
-    const QRect area = window()->geometry();
-    tips->move(area.center() - QPoint(tips->width() / 2, tips->height() / 2 - 80));
-    tips->show();
+    GalleryWindow::showKeyTips(window());
     showResult(tr("打开了快捷键提示窗（按 Esc 关闭）"));
 }
 

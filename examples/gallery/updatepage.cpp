@@ -215,9 +215,11 @@ void UpdatePage::poll()
     if (readFile(installDir() + "/readme.txt") == newReadme && log.contains("update complete")) {
         m_stage = Stage::Installed;
         showResult(tr("升级完成：安装目录已是 2.0 版。在 KwUpdate 窗口中点按钮结束（可选重启客户端）"));
+        emit notified(tr("升级完成，安装目录已是 2.0 版"));
     } else if (log.contains("update failed")) {
         m_stage = Stage::Failed;
         showResult(tr("升级失败，安装目录保持原样，详见日志"));
+        emit notified(tr("升级失败，安装目录保持原样"));
     }
 }
 

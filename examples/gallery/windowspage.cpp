@@ -114,7 +114,7 @@ void WindowsPage::openPopupWindow()
     popup->setTitleFlags(WindowControlBox::ControlClose);
     popup->setWindowsFlags(PopupWndWithTitleStyle::PopMovable | PopupWndWithTitleStyle::PopResizable);
     popup->createWg();
-    popup->setWindowTitle(tr("PopupWindow 弹出窗口"));
+    popup->getTilte()->setWinTitle(tr("PopupWindow 弹出窗口"), Qt::AlignLeft | Qt::AlignVCenter);
     fillBody(popup->getCentralWidget(), tr("标题栏、主体和一像素边框，可移动、可缩放。"), nullptr);
     popup->resize(420, 220);
     present(popup);
@@ -126,7 +126,7 @@ void WindowsPage::openPopupDialog()
     auto *dialog = new PopupDialog(this->window(), "");
     dialog->setTitleFlags(WindowControlBox::ControlClose);
     dialog->createWg();
-    dialog->setWindowTitle(tr("PopupDialog 弹出对话框"));
+    dialog->getTilte()->setWinTitle(tr("PopupDialog 弹出对话框"), Qt::AlignLeft | Qt::AlignVCenter);
     fillBody(dialog->getCentralWidget(), tr("保存当前画线到模板？"), dialog);
     reportOnFinish(dialog, "PopupDialog");
     present(dialog);
@@ -135,6 +135,8 @@ void WindowsPage::openPopupDialog()
 void WindowsPage::openTwinkleDialog()
 {
     auto *dialog = new KwTwinkleFrameDialog(this->window());
+    // No caption of its own: the title is for the window list and the task bar.
+    dialog->setWindowTitle(tr("KwTwinkleFrameDialog 闪烁对话框"));
     fillBody(dialog->centralWidget(), tr("KwTwinkleFrameDialog：边框在失去激活时变成黄色。"), dialog);
     dialog->resize(400, 200);
     reportOnFinish(dialog, "KwTwinkleFrameDialog");
@@ -146,7 +148,7 @@ void WindowsPage::openPopupTwinkleDialog()
     auto *dialog = new PopupTwinkleFrameDialog(this->window(), "");
     dialog->setTitleFlags(WindowControlBox::ControlClose);
     dialog->createWg();
-    dialog->setWindowTitle(tr("PopupTwinkleFrameDialog"));
+    dialog->getTilte()->setWinTitle(tr("PopupTwinkleFrameDialog 闪烁弹窗"), Qt::AlignLeft | Qt::AlignVCenter);
     fillBody(dialog->getCentralWidget(), tr("模态时点击主窗口，边框就会闪烁。"), dialog);
     reportOnFinish(dialog, "PopupTwinkleFrameDialog");
     present(dialog);

@@ -43,6 +43,8 @@ private slots:
     void paintsColumnsWhereTheyBelong();
     void clickSelectsRow();
     void wheelScrollsTheList();
+    void onlyEscapeClosesTheWindow_data();
+    void onlyEscapeClosesTheWindow();
 
 private:
     void writeShortcuts(const QByteArray &content);
@@ -194,6 +196,37 @@ void TestKeyTips::wheelScrollsTheList()
     QCOMPARE(bar->value(), step);
     wheel(dialog.getMaster()->getCommonCanvas(), 12000);
     QCOMPARE(bar->value(), 0);
+}
+
+void TestKeyTips::onlyEscapeClosesTheWindow_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << true;
+    QTest::newRow("Enter presses no button") << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false;
+    QTest::newRow("Down scrolls only") << int(Qt::Key_Down) << int(Qt::NoModifier) << false;
+}
+
+// The keys go where a person's keys go: to whatever has the focus in the active window.
+void TestKeyTips::onlyEscapeClosesTheWindow()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, closes);
+    writeShortcuts(R"({"keys": [{"value": "F10", "name": "个股资料"}, {"value": "60", "name": "涨幅排名"}]})");
+
+    KeyTipsDlg dialog;
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY2(focus && dialog.isAncestorOf(focus), "the shortcut window opens without the keyboard");
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(rejected.count(), closes ? 1 : 0);
+    QCOMPARE(dialog.isVisible(), !closes);
 }
 
 QTEST_MAIN(TestKeyTips)

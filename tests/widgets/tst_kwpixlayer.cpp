@@ -4,9 +4,10 @@
 #include <QtTest>
 
 namespace {
-QPixmap solid(const QSize &size, const QColor &color)
+QPixmap solid(const QSize &size, const QColor &color, qreal ratio = 1)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(color);
     return pixmap;
 }
@@ -35,26 +36,31 @@ private slots:
 void TestKwPixLayer::topPicturePlacement_data()
 {
     QTest::addColumn<QSize>("label");
-    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("picture");   // in logical pixels
+    QTest::addColumn<qreal>("ratio");     // the picture's pixel ratio
     QTest::addColumn<QRect>("expected");
 
     const QSize picture(100, 60);   // halves 50 x 30
-    QTest::newRow("wider, too low") << QSize(200, 40) << picture << QRect(50, 0, 100, 40);
-    QTest::newRow("too narrow, higher") << QSize(80, 100) << picture << QRect(0, 20, 80, 60);
-    QTest::newRow("fits both ways: centred") << QSize(300, 200) << picture << QRect(100, 70, 100, 60);
-    QTest::newRow("too small both ways") << QSize(40, 30) << picture << QRect(0, 0, 40, 30);
-    QTest::newRow("exactly the picture") << QSize(100, 60) << picture << QRect(0, 0, 100, 60);
-    QTest::newRow("equal width, higher") << QSize(100, 100) << picture << QRect(0, 20, 100, 60);
-    QTest::newRow("odd picture in integer halves") << QSize(200, 200) << QSize(51, 21) << QRect(75, 90, 50, 20);
+    QTest::newRow("wider, too low") << QSize(200, 40) << picture << 1.0 << QRect(50, 0, 100, 40);
+    QTest::newRow("too narrow, higher") << QSize(80, 100) << picture << 1.0 << QRect(0, 20, 80, 60);
+    QTest::newRow("fits both ways: centred") << QSize(300, 200) << picture << 1.0 << QRect(100, 70, 100, 60);
+    QTest::newRow("too small both ways") << QSize(40, 30) << picture << 1.0 << QRect(0, 0, 40, 30);
+    QTest::newRow("exactly the picture") << QSize(100, 60) << picture << 1.0 << QRect(0, 0, 100, 60);
+    QTest::newRow("equal width, higher") << QSize(100, 100) << picture << 1.0 << QRect(0, 20, 100, 60);
+    QTest::newRow("odd picture in integer halves") << QSize(200, 200) << QSize(51, 21) << 1.0 << QRect(75, 90, 50, 20);
+    // A sharp picture for a doubled screen is placed as the same picture at ratio 1.
+    QTest::newRow("ratio 2: centred by its logical size") << QSize(300, 200) << picture << 2.0 << QRect(100, 70, 100, 60);
+    QTest::newRow("ratio 2: too narrow") << QSize(80, 100) << picture << 2.0 << QRect(0, 20, 80, 60);
 }
 
 void TestKwPixLayer::topPicturePlacement()
 {
     QFETCH(QSize, label);
     QFETCH(QSize, picture);
+    QFETCH(qreal, ratio);
     QFETCH(QRect, expected);
 
-    KwPixTopLayer layer(solid(picture, Qt::red));
+    KwPixTopLayer layer(solid(picture, Qt::red, ratio));
     layer.resize(label);
     QCOMPARE(extentOf(layer.grab().toImage(), Qt::red), expected);
 }
