@@ -37,9 +37,10 @@ QPair<int, int> columnsOf(const QImage &image, const QColor &color)
     return {first, last};
 }
 
+// The room a piece takes: its advance, the distance to where the next text would start.
 int textWidth(const DrawLineTextItem &item)
 {
-    return QFontMetrics(item.font).boundingRect(item.text).width();
+    return QFontMetrics(item.font).horizontalAdvance(item.text);
 }
 }
 
