@@ -12,6 +12,9 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Qt 5 hands icons to a scaled screen at their 1x size unless asked: the library draws its
+    // pictures for the screen's pixel ratio, and this lets them reach it sharp.
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     app.setApplicationName("kwgallery");
 
