@@ -23,8 +23,9 @@ KwColorComboBox::KwColorComboBox(QWidget *parent)
 {
     m_iconButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
     // The swatch is the face of the box, so it takes all the room the strip leaves, and the
-    // button draws no bevel of its own around it.
-    m_iconButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // button draws no bevel of its own around it. Its size hint grows with the icon drawn to
+    // fill it: the layout must not read it, or each resize would widen the box again.
+    m_iconButton->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     m_iconButton->setAutoRaise(true);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->addWidget(m_iconButton);
