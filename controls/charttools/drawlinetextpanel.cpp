@@ -23,11 +23,15 @@ QSize DrawLineTextPanel::sizeHint() const
 {
     int width = 0;
     int height = fontMetrics().height();
+    int overhang = 0;
     for (const Entry &entry : m_items) {
+        const QFontMetrics metrics(entry.item.font.resolve(font()), this);
         width += entry.item.spacing + entry.width;
-        height = qMax(height, QFontMetrics(entry.item.font.resolve(font()), this).height());
+        height = qMax(height, metrics.height());
+        // Only the last piece's lean past its advance needs room of its own.
+        overhang = qMax(0, metrics.boundingRect(entry.item.text).right() + 1 - entry.width);
     }
-    return QSize(width, height + 4);
+    return QSize(width + overhang, height + 4);
 }
 
 QSize DrawLineTextPanel::minimumSizeHint() const

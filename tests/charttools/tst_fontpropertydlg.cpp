@@ -4,6 +4,7 @@
 #include "charttest.h"
 
 #include <QComboBox>
+#include <QPainter>
 #include <QTextEdit>
 
 namespace {
@@ -38,6 +39,25 @@ QPair<int, int> columnsOf(const QImage &image, const QColor &color)
 }
 
 // The room a piece takes: its advance, the distance to where the next text would start.
+// The first and last column holding clearly red ink, on any light background.
+QPair<int, int> redInkColumns(const QImage &image)
+{
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c(image.pixel(x, y));
+            if (c.red() - qMax(c.green(), c.blue()) > 80) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
 int textWidth(const DrawLineTextItem &item)
 {
     return QFontMetrics(item.font).horizontalAdvance(item.text);
@@ -56,6 +76,10 @@ private slots:
     void cancelEmitsNothing();
     void panelKeys();
     void panelLaysOutLeftToRight();
+    void panelShowsWholeText_data();
+    void panelShowsWholeText();
+    void styleTogglesReadWithoutStyleSheet_data();
+    void styleTogglesReadWithoutStyleSheet();
 };
 
 void TestFontPropertyDlg::confirmWithoutInitReportsDefaults()
@@ -187,6 +211,89 @@ void TestFontPropertyDlg::panelLaysOutLeftToRight()
     panel.setItem(longer, false);
     image = panel.grab().toImage();
     QVERIFY(columnsOf(image, Qt::blue).first >= textWidth(longer) + 15);
+}
+
+void TestFontPropertyDlg::panelShowsWholeText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("italic");
+    QTest::newRow("colour name") << "自定义颜色 #ff0000" << false;
+    QTest::newRow("arrow setting") << "箭头 #f0b849 宽3" << false;
+    QTest::newRow("italic leans past its advance") << "MA5 移动平均" << true;
+}
+
+void TestFontPropertyDlg::panelShowsWholeText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, italic);
+    // The item leaves family and size to the panel, as a page's font does before a style
+    // sheet has reached the page: the piece is drawn in the panel's large font and must be
+    // measured in it too.
+    DrawLineTextItem item;
+    item.key = "k";
+    item.text = text;
+    item.pen = QPen(Qt::red);
+    item.font.setItalic(italic);
+    item.spacing = 6;
+    DrawLineTextPanel panel;
+    QFont large = panel.font();
+    large.setPixelSize(26);
+    panel.setFont(large);
+    panel.addItem(item, false);
+    panel.resize(600, 40);
+
+    // Where the ink ends when the text is drawn with nothing to cut it.
+    QImage reference(panel.size(), QImage::Format_ARGB32);
+    reference.fill(Qt::white);
+    QPainter painter(&reference);
+    QFont drawn = large;
+    drawn.setItalic(italic);
+    painter.setFont(drawn);
+    painter.setPen(Qt::red);
+    painter.drawText(QRect(QPoint(item.spacing, 0), reference.size()), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.end();
+
+    const auto expected = redInkColumns(reference);
+    QVERIFY(expected.second > 100);
+    QCOMPARE(redInkColumns(panel.grab().toImage()), expected);
+    QVERIFY(panel.sizeHint().width() > expected.second);
+    QVERIFY(panel.sizeHint().height() >= QFontMetrics(large).height());
+}
+
+void TestFontPropertyDlg::styleTogglesReadWithoutStyleSheet_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("bold") << "bold" << "B" << "粗体";
+    QTest::newRow("tilt") << "tilt" << "I" << "斜体";
+    QTest::newRow("underline") << "underline" << "U" << "下划线";
+}
+
+void TestFontPropertyDlg::styleTogglesReadWithoutStyleSheet()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, letter);
+    QFETCH(QString, tip);
+    // Without any style sheet, and under one that paints every button flat and says nothing
+    // about the checked state.
+    for (const QString sheet : {QString(), QString("QPushButton { background: #1a2530; border: 1px solid #2b3a47; color: #000000; }")}) {
+        TypePanel panel;
+        panel.setStyleSheet(sheet);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        auto *toggle = panel.findChild<QPushButton *>(name);
+        QCOMPARE(toggle->text(), letter);
+        QCOMPARE(toggle->toolTip(), tip);
+        QCOMPARE(toggle->accessibleName(), tip);
+        // A small square, not a text button's 80 pixels.
+        QVERIFY2(toggle->width() <= toggle->height() + 8, qPrintable(sheet));
+
+        const QImage off = toggle->grab().toImage();
+        QVERIFY2(countPixels(off, isDark) > 5, qPrintable(sheet));
+        toggle->setChecked(true);
+        QVERIFY2(toggle->grab().toImage() != off, qPrintable(sheet));
+    }
 }
 
 QTEST_MAIN(TestFontPropertyDlg)
