@@ -40,6 +40,8 @@ private slots:
     void linePicksThenConfirmOrCancel();
     void lineInitDataIsSilent();
     void arrowConfirmAndCancel();
+    void labelsLineUp_data();
+    void labelsLineUp();
 };
 
 void TestLineSettingDialog::pickerSamples_data()
@@ -200,6 +202,34 @@ void TestLineSettingDialog::arrowConfirmAndCancel()
     const auto setting = spy.at(0).at(0).value<ArrowSetting>();
     QCOMPARE(setting.strColor, QString("#ff0000"));
     QCOMPARE(setting.nWidth, 4);
+}
+
+void TestLineSettingDialog::labelsLineUp_data()
+{
+    QTest::addColumn<bool>("arrow");
+    QTest::newRow("line") << false;
+    QTest::newRow("arrow") << true;
+}
+
+void TestLineSettingDialog::labelsLineUp()
+{
+    QFETCH(bool, arrow);
+    LineSettingDialog line;
+    ArrowSettingDialog arrows;
+    QDialog *dialog = arrow ? static_cast<QDialog *>(&arrows) : &line;
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    auto *center = dialog->findChild<QWidget *>("center");
+    const QList<QLabel *> labels = center->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(labels.size(), arrow ? 2 : 3);
+    // Every row's label starts where the first one does, and so does every control.
+    for (QLabel *label : labels)
+        QCOMPARE(label->x(), labels.first()->x());
+    const QList<QWidget *> controls = center->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *control : controls) {
+        if (!qobject_cast<QLabel *>(control))
+            QCOMPARE(control->x(), labels.first()->geometry().right() + 1 + 12);
+    }
 }
 
 QTEST_MAIN(TestLineSettingDialog)
