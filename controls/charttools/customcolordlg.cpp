@@ -27,9 +27,10 @@ const QStringList swatchColors = {
 };
 const int paletteColumns = 8;
 
-// A palette swatch: a square of its colour, edged faintly so white shows on a light dialog
-// and black on a dark one, and ringed while it is the chosen one. The ring takes the shade
-// that contrasts with the swatch itself, so it shows on every colour of the palette.
+// A palette swatch: a square of its exact colour, drawn by the swatch itself (a style would
+// tint it with a bevel), edged faintly so white shows on a light dialog and black on a dark
+// one, edged firmly under the pointer, and ringed while it is the chosen one. Edge and ring
+// take the shade that contrasts with the swatch, so they show on every colour of the palette.
 class SwatchButton : public QPushButton
 {
 public:
@@ -39,6 +40,7 @@ public:
         setCheckable(true);
         setObjectName("color");
         setStyleSheet("background:" + colorName);
+        setAttribute(Qt::WA_Hover);
         const int side = fontMetrics().height() + 8;
         setFixedSize(side, side);
         const QString name = QStringLiteral("颜色 %1").arg(m_color.name());
@@ -46,12 +48,12 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent *event) override
+    void paintEvent(QPaintEvent *) override
     {
-        QPushButton::paintEvent(event);
         QPainter painter(this);
+        painter.fillRect(rect(), m_color);
         QColor edge = kwContrastColor(m_color);
-        edge.setAlpha(60);
+        edge.setAlpha(underMouse() || hasFocus() ? 200 : 60);
         painter.setPen(edge);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
         if (!isChecked())

@@ -25,10 +25,11 @@ QPixmap kwSampleLine(const QSize &size, const QPen &pen, const QLine &line, qrea
         return QPixmap();
     QPixmap pixmap = blankPixmap(size, dpr);
     QPainter painter(&pixmap);
-    // The outline is one pixel wider on each side and cut flat at the ends, so the line keeps
-    // its length and the picture stays empty beyond it.
+    // The outline is one pixel wider on each side, so the line's own width still shows inside
+    // it, and cut flat at the ends, so the line keeps its length and the picture stays empty
+    // beyond it.
     QColor outline = kwContrastColor(pen.color());
-    outline.setAlpha(70);
+    outline.setAlpha(90);
     QPen under(pen);
     under.setColor(outline);
     const int width = qMax(1, pen.width());
