@@ -159,8 +159,10 @@ void ChartToolsPage::note(const QString &key, const QString &text, const QPen &p
         m_panel->remove("hint", true);
         m_noteKeys.removeAll("hint");
     }
-    // Never cut a piece at the panel's edge: drop whole pieces, oldest first.
-    while (m_noteKeys.size() > 1 && m_panel->sizeHint().width() > m_panel->contentsRect().width())
+    // Never cut a piece at the panel's edge: drop whole pieces, oldest first. Before the page
+    // is first shown the panel has no width of its own yet to measure against.
+    while (m_panel->isVisible() && m_noteKeys.size() > 1
+           && m_panel->sizeHint().width() > m_panel->contentsRect().width())
         m_panel->remove(m_noteKeys.takeFirst(), true);
     showResult(text);
 }
