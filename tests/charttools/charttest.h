@@ -39,12 +39,10 @@ inline QColor pixelAt(const QImage &image, int x, int y)
     return QColor::fromRgba(image.pixel(x, y));
 }
 
-// How many pixels of `image` inside `area` (all of it when null) satisfy `test`.
+// How many pixels of `image` inside `area` satisfy `test`.
 template <typename Test>
-int countPixels(const QImage &image, Test test, QRect area = QRect())
+int countPixels(const QImage &image, Test test, const QRect &area)
 {
-    if (area.isNull())
-        area = image.rect();
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
@@ -55,5 +53,5 @@ int countPixels(const QImage &image, Test test, QRect area = QRect())
 
 inline bool isDark(const QColor &c)
 {
-    return qGray(c.rgb()) < 80;
+    return qGray(c.rgb()) < 100;
 }
