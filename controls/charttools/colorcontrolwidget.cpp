@@ -1,6 +1,7 @@
 #include "charttools/colorcontrolwidget.h"
 
 #include "charttools/customcolordlg.h"
+#include "charttools/pickertext.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -14,8 +15,16 @@ ColorControlWidget::ColorControlWidget(QWidget *parent)
     auto *layout = new QFormLayout(this);
     layout->setSpacing(0);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_sample->setStyleSheet("background:white");
+    // The sample is framed in the text colour, so white shows on a light dialog and black on
+    // a dark one, and is as tall as a line of text and half as wide again.
+    m_sample->setFrameStyle(QFrame::Box | QFrame::Plain);
+    const int side = fontMetrics().height() + 4;
+    m_sample->setMinimumSize(side * 3 / 2, side);
+    setColor("white");
     auto *more = new QToolButton;
+    more->setArrowType(Qt::DownArrow);
+    more->setMinimumHeight(side);
+    kwDescribe(more, QStringLiteral("选择颜色"), QStringLiteral("选择颜色"));
     layout->addRow(m_sample, more);
 
     // A pop-up closes by itself when the user clicks elsewhere; it is only hidden between
@@ -36,6 +45,8 @@ ColorControlWidget::~ColorControlWidget()
 void ColorControlWidget::setColor(const QString &name)
 {
     m_sample->setStyleSheet("background:" + name);
+    const QColor color(name);
+    kwDescribe(m_sample, QStringLiteral("当前颜色"), QStringLiteral("当前颜色 %1").arg(color.isValid() ? color.name() : name));
 }
 
 void ColorControlWidget::onMoreBtnClicked()

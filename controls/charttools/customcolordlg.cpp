@@ -1,5 +1,7 @@
 #include "charttools/customcolordlg.h"
 
+#include "charttools/kwsampleline.h"
+#include "charttools/pickertext.h"
 #include "navigation/kwline.h"
 #include "window/framelesshelper.h"
 #include "window/windowcontrolbox.h"
@@ -9,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,6 +26,46 @@ const QStringList swatchColors = {
     "#c0c0c0", "#008000", "#99CC00", "#808000", "#333300", "#ff6600", "#993300", "#800000",
 };
 const int paletteColumns = 8;
+
+// A palette swatch: a square of its exact colour, drawn by the swatch itself (a style would
+// tint it with a bevel), edged faintly so white shows on a light dialog and black on a dark
+// one, edged firmly under the pointer, and ringed while it is the chosen one. Edge and ring
+// take the shade that contrasts with the swatch, so they show on every colour of the palette.
+class SwatchButton : public QPushButton
+{
+public:
+    explicit SwatchButton(const QString &colorName)
+        : m_color(colorName)
+    {
+        setCheckable(true);
+        setObjectName("color");
+        setStyleSheet("background:" + colorName);
+        setAttribute(Qt::WA_Hover);
+        const int side = fontMetrics().height() + 8;
+        setFixedSize(side, side);
+        const QString name = QStringLiteral("颜色 %1").arg(m_color.name());
+        kwDescribe(this, name, name);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_color);
+        QColor edge = kwContrastColor(m_color);
+        edge.setAlpha(underMouse() || hasFocus() ? 200 : 60);
+        painter.setPen(edge);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        if (!isChecked())
+            return;
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kwContrastColor(m_color), 2));
+        painter.drawRect(QRectF(rect()).adjusted(4, 4, -4, -4));
+    }
+
+private:
+    QColor m_color;
+};
 }
 
 CustomColorDlg::CustomColorDlg(QWidget *parent)
@@ -85,10 +128,7 @@ void CustomColorDlg::createWg()
     grid->setContentsMargins(10, 8, 10, 8);
     grid->setSpacing(8);
     for (int i = 0; i < swatchColors.size(); ++i) {
-        auto *swatch = new QPushButton;
-        swatch->setCheckable(true);
-        swatch->setObjectName("color");
-        swatch->setStyleSheet("background:" + swatchColors.at(i));
+        auto *swatch = new SwatchButton(swatchColors.at(i));
         m_group->addButton(swatch, i);
         grid->addWidget(swatch, i / paletteColumns, i % paletteColumns);
     }

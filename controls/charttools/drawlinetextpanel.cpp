@@ -1,5 +1,6 @@
 #include "charttools/drawlinetextpanel.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -9,9 +10,33 @@ DrawLineTextPanel::DrawLineTextPanel(QWidget *parent)
     qRegisterMetaType<DrawLineTextItem>("DrawLineTextItem");
 }
 
-DrawLineTextPanel::Entry DrawLineTextPanel::measured(const DrawLineTextItem &item)
+// Measured in the font the painter will really use (the item's font completed by the panel's)
+// and by advance, not by ink: the ink box of "#ff0000" ends before the advance does, and a
+// rectangle that narrow cuts the last glyph.
+DrawLineTextPanel::Entry DrawLineTextPanel::measured(const DrawLineTextItem &item) const
 {
-    return Entry{item, QFontMetrics(item.font).boundingRect(item.text).width()};
+    const QFontMetrics metrics(item.font.resolve(font()), this);
+    return Entry{item, metrics.horizontalAdvance(item.text)};
+}
+
+QSize DrawLineTextPanel::sizeHint() const
+{
+    int width = 0;
+    int height = fontMetrics().height();
+    int overhang = 0;
+    for (const Entry &entry : m_items) {
+        const QFontMetrics metrics(entry.item.font.resolve(font()), this);
+        width += entry.item.spacing + entry.width;
+        height = qMax(height, metrics.height());
+        // Only the last piece's lean past its advance needs room of its own.
+        overhang = qMax(0, metrics.boundingRect(entry.item.text).right() + 1 - entry.width);
+    }
+    return QSize(width + overhang, height + 4);
+}
+
+QSize DrawLineTextPanel::minimumSizeHint() const
+{
+    return QSize(0, sizeHint().height());
 }
 
 void DrawLineTextPanel::addItem(const DrawLineTextItem &item, bool update)
@@ -19,6 +44,7 @@ void DrawLineTextPanel::addItem(const DrawLineTextItem &item, bool update)
     if (item.key.isEmpty() || indexOfItem(item.key) >= 0)
         return;
     m_items.append(measured(item));
+    updateGeometry();
     if (update)
         this->update();
 }
@@ -37,6 +63,7 @@ void DrawLineTextPanel::setItem(const DrawLineTextItem &item, bool repaint)
     if (index < 0)
         return;
     m_items[index] = measured(item);
+    updateGeometry();
     if (repaint)
         this->repaint();
 }
@@ -53,6 +80,7 @@ void DrawLineTextPanel::remove(const QString &key, bool update)
     if (index < 0)
         return;
     m_items.remove(index);
+    updateGeometry();
     if (update)
         this->update();
 }
@@ -60,6 +88,7 @@ void DrawLineTextPanel::remove(const QString &key, bool update)
 void DrawLineTextPanel::removeAll(bool update)
 {
     m_items.clear();
+    updateGeometry();
     if (update)
         this->update();
 }
@@ -81,7 +110,8 @@ void DrawLineTextPanel::redraw()
         painter.setFont(entry.item.font);
         painter.setPen(entry.item.pen);
         const QRect rect(right + entry.item.spacing, 0, entry.width, height());
-        painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, entry.item.text);
+        // An italic glyph may lean past its advance: let it, rather than cut it off.
+        painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, entry.item.text);
         // The next piece starts where this one's rectangle ends.
         right = rect.x() + rect.width();
     }
@@ -91,6 +121,18 @@ void DrawLineTextPanel::paintEvent(QPaintEvent *event)
 {
     BaseWidget::paintEvent(event);
     redraw();
+}
+
+// The widths depend on the panel's font wherever an item's font leaves something unset.
+void DrawLineTextPanel::changeEvent(QEvent *event)
+{
+    BaseWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    for (Entry &entry : m_items)
+        entry = measured(entry.item);
+    updateGeometry();
+    update();
 }
 
 void DrawLineTextPanel::resizeEvent(QResizeEvent *event)

@@ -40,11 +40,16 @@ public:
     void remove(const QString &key, bool update);
     void removeAll(bool update);
 
+    // Room for every item side by side, as tall as the tallest font.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     int indexOfItem(const QString &key) const;
     void redraw();
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     struct Entry
@@ -52,7 +57,7 @@ private:
         DrawLineTextItem item;
         int width = 0;
     };
-    static Entry measured(const DrawLineTextItem &item);
+    Entry measured(const DrawLineTextItem &item) const;
 
     QVector<Entry> m_items;
 };

@@ -14,44 +14,6 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-TypePanel::TypePanel(QWidget *parent)
-    : BaseWidget(parent, "")
-{
-    auto *layout = new QHBoxLayout(this);
-    layout->setSpacing(1);
-    layout->setContentsMargins(0, 0, 0, 0);
-    m_bold = addToggle("bold");
-    m_tilt = addToggle("tilt");
-    m_underline = addToggle("underline");
-    connect(m_bold, &QPushButton::clicked, this, &TypePanel::boldBtnClicked);
-    connect(m_tilt, &QPushButton::clicked, this, &TypePanel::tiltBtnClicked);
-    connect(m_underline, &QPushButton::clicked, this, &TypePanel::underlineBtnClicked);
-}
-
-QPushButton *TypePanel::addToggle(const QString &name)
-{
-    auto *button = new QPushButton;
-    button->setCheckable(true);
-    button->setObjectName(name);
-    layout()->addWidget(button);
-    return button;
-}
-
-void TypePanel::setBoldChecked(bool checked)
-{
-    m_bold->setChecked(checked);
-}
-
-void TypePanel::setTiltChecked(bool checked)
-{
-    m_tilt->setChecked(checked);
-}
-
-void TypePanel::setUnderlineChecked(bool checked)
-{
-    m_underline->setChecked(checked);
-}
-
 FontPropertyDlg::FontPropertyDlg(QWidget *parent)
     : PopupTwinkleFrameDialog(parent, "")
 {

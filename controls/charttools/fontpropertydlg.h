@@ -1,7 +1,7 @@
 #pragma once
 
+#include "charttools/typepanel.h"
 #include "kwcontrols_export.h"
-#include "window/basewidget.h"
 #include "window/popuptwinkleframedialog.h"
 
 #include <QMetaType>
@@ -9,7 +9,6 @@
 
 class ColorControlWidget;
 class QComboBox;
-class QPushButton;
 class QTextEdit;
 
 // The look and content of a drawn text.
@@ -25,31 +24,6 @@ struct KWCONTROLS_EXPORT FontStyle
 };
 
 Q_DECLARE_METATYPE(FontStyle)
-
-// Bold, italic and underline toggles; the style sheet draws them by object name.
-class KWCONTROLS_EXPORT TypePanel : public BaseWidget
-{
-    Q_OBJECT
-
-public:
-    explicit TypePanel(QWidget *parent = 0);
-
-    void setBoldChecked(bool checked);
-    void setTiltChecked(bool checked);
-    void setUnderlineChecked(bool checked);
-
-signals:
-    void boldBtnClicked();
-    void tiltBtnClicked();
-    void underlineBtnClicked();
-
-private:
-    QPushButton *addToggle(const QString &name);
-
-    QPushButton *m_bold;
-    QPushButton *m_tilt;
-    QPushButton *m_underline;
-};
 
 // Edits a drawn text and its font; publishes the record on confirmation only.
 class KWCONTROLS_EXPORT FontPropertyDlg : public PopupTwinkleFrameDialog

@@ -1,9 +1,19 @@
 #include "charttools/kwcolorcombobox.h"
 
+#include "charttools/kwsampleline.h"
+#include "charttools/pickertext.h"
+
 #include <QColorDialog>
 #include <QHBoxLayout>
 #include <QSpacerItem>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QToolButton>
+
+namespace {
+// What a frame and padding take from each side of the icon button: the swatch fills the rest.
+const int faceInset = 4;
+}
 
 KwColorComboBox::KwColorComboBox(QWidget *parent)
     : QComboBox(parent)
@@ -12,12 +22,16 @@ KwColorComboBox::KwColorComboBox(QWidget *parent)
     , m_rightSpacer(new QSpacerItem(10, 1, QSizePolicy::Fixed, QSizePolicy::Fixed))
 {
     m_iconButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // The swatch is the face of the box, so it takes all the room the strip leaves.
-    m_iconButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The swatch is the face of the box, so it takes all the room the strip leaves, and the
+    // button draws no bevel of its own around it. Its size hint grows with the icon drawn to
+    // fill it: the layout must not read it, or each resize would widen the box again.
+    m_iconButton->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_iconButton->setAutoRaise(true);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->addWidget(m_iconButton);
     m_layout->addItem(m_rightSpacer);
     connect(m_iconButton, &QToolButton::clicked, this, &KwColorComboBox::showPopup);
+    updateIcon();
 }
 
 QColor KwColorComboBox::color() const
@@ -38,6 +52,9 @@ void KwColorComboBox::setRightSpacing(int width)
     delete m_rightSpacer;
     m_rightSpacer = new QSpacerItem(width, 1, QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_layout->addItem(m_rightSpacer);
+    m_layout->activate();
+    updateIcon();
+    update();
 }
 
 QLabel *KwColorComboBox::iconLabel() const
@@ -52,9 +69,12 @@ QToolButton *KwColorComboBox::iconButton() const
 
 void KwColorComboBox::updateIcon()
 {
-    QPixmap pixmap(m_iconButton->width(), m_iconButton->height());
-    pixmap.fill(m_color);
-    m_iconButton->setIcon(QIcon(pixmap));
+    // The icon is drawn as large as the button's face, not at the small default icon size,
+    // or the swatch would shrink to a dash in a wide box.
+    const QSize face = (m_iconButton->size() - QSize(2 * faceInset, 2 * faceInset)).expandedTo(QSize(1, 1));
+    m_iconButton->setIconSize(face);
+    m_iconButton->setIcon(QIcon(kwSwatch(face, m_color, devicePixelRatioF())));
+    kwDescribe(m_iconButton, QStringLiteral("颜色"), QStringLiteral("颜色 %1，点击选择").arg(m_color.name()));
 }
 
 void KwColorComboBox::showPopup()
@@ -68,4 +88,26 @@ void KwColorComboBox::resizeEvent(QResizeEvent *event)
 {
     QComboBox::resizeEvent(event);
     updateIcon();
+}
+
+// The style would put its arrow where the swatch lies; the box draws its frame without it and
+// a whole arrow in the strip beside the swatch instead.
+void KwColorComboBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.subControls &= ~QStyle::SC_ComboBoxArrow;
+    option.currentText.clear();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+
+    const QRect strip = m_rightSpacer->geometry();
+    if (strip.width() <= 0)
+        return;
+    QStyleOption arrow;
+    arrow.initFrom(this);
+    const int side = qMin(strip.width(), 9);
+    arrow.rect = QRect(0, 0, side, side);
+    arrow.rect.moveCenter(QPoint(strip.center().x(), height() / 2));
+    painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
 }

@@ -1,5 +1,8 @@
 #include "charttools/kwcolortoolbutton.h"
 
+#include "charttools/kwsampleline.h"
+#include "charttools/pickertext.h"
+
 #include <QColorDialog>
 #include <QDebug>
 
@@ -27,9 +30,8 @@ void KwColorToolButton::setColor(const QColor &color)
 
 void KwColorToolButton::updateIcon()
 {
-    QPixmap pixmap(iconSize());
-    pixmap.fill(m_color);
-    setIcon(QIcon(pixmap));
+    setIcon(QIcon(kwSwatch(iconSize(), m_color, devicePixelRatioF())));
+    kwDescribe(this, QStringLiteral("颜色"), QStringLiteral("颜色 %1，点击选择").arg(m_color.name()));
 }
 
 QColor KwColorToolButton::getColor(const QColor &initial)

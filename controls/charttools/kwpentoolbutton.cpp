@@ -1,6 +1,7 @@
 #include "charttools/kwpentoolbutton.h"
 
 #include "charttools/kwsampleline.h"
+#include "charttools/pickertext.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -10,6 +11,9 @@
 namespace {
 const int itemMargin = 8;
 const int iconMargin = 6;
+// Wide enough for a sample line to show its pattern: the style's square default would leave
+// a stub of four pixels between the margins.
+const QSize defaultIconSize(40, 16);
 }
 
 KwPenToolButton::KwPenToolButton(const QSize &iconSize, QWidget *parent)
@@ -26,8 +30,9 @@ KwPenToolButton::KwPenToolButton(QWidget *parent)
     : QToolButton(parent)
     , m_group(new QButtonGroup(this))
     , m_menu(new QMenu(this))
-    , m_itemIconSize(iconSize())
 {
+    setIconSize(defaultIconSize);
+    m_itemIconSize = iconSize();
     createMenu();
 }
 
@@ -78,7 +83,7 @@ void KwPenToolButton::buttonClicked(int id)
 
 QPixmap KwPenToolButton::drawSample(const QSize &size, int margin, const QPen &pen, int y) const
 {
-    return kwSampleLine(size, pen, QLine(margin, y, size.width() - margin, y));
+    return kwSampleLine(size, pen, QLine(margin, y, size.width() - margin, y), devicePixelRatioF());
 }
 
 QPen KwPenToolButton::samplePen() const
@@ -88,12 +93,13 @@ QPen KwPenToolButton::samplePen() const
     return pen;
 }
 
-void KwPenToolButton::addEntry(int id, const QPixmap &pixmap)
+void KwPenToolButton::addEntry(int id, const QPixmap &pixmap, const QString &name)
 {
     auto *button = new QToolButton;
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setIconSize(m_itemIconSize);
     button->setIcon(QIcon(pixmap));
+    kwDescribe(button, name, name);
     auto *action = new QWidgetAction(m_menu);
     action->setDefaultWidget(button);
     m_menu->addAction(action);
@@ -118,7 +124,7 @@ void KwPenStyleButton::setItems(const QList<Qt::PenStyle> &items)
         return;
     m_items = items;
     for (int i = 0; i < items.size(); ++i)
-        addEntry(i, getItemPixmap(items[i]));
+        addEntry(i, getItemPixmap(items[i]), kwPenStyleName(items[i]));
     m_penStyle = items.first();
     updateIcon(m_penStyle);
     showEntryIcon(0);
@@ -149,6 +155,7 @@ void KwPenStyleButton::updateIcon(Qt::PenStyle style)
     QPen pen = samplePen();
     pen.setStyle(style);
     setIcon(drawSample(iconSize(), iconMargin, pen, iconSize().height() / 2));
+    kwDescribe(this, QStringLiteral("线型"), QStringLiteral("线型：%1").arg(kwPenStyleName(style)));
 }
 
 void KwPenStyleButton::clickedItem(int index)
@@ -169,7 +176,7 @@ void KwPenWidthButton::setItems(const QList<int> &items)
         return;
     m_items = items;
     for (int i = 0; i < items.size(); ++i)
-        addEntry(i, getItemPixmap(items[i]));
+        addEntry(i, getItemPixmap(items[i]), kwPenWidthName(items[i]));
     m_penWidth = items.first();
     updateIcon(m_penWidth);
     showEntryIcon(0);
@@ -200,6 +207,7 @@ void KwPenWidthButton::updateIcon(int width)
     QPen pen = samplePen();
     pen.setWidth(width);
     setIcon(drawSample(iconSize(), iconMargin, pen, (iconSize().height() - width) / 2));
+    kwDescribe(this, QStringLiteral("线宽"), QStringLiteral("线宽：%1").arg(kwPenWidthName(width)));
 }
 
 void KwPenWidthButton::clickedItem(int index)

@@ -19,6 +19,7 @@ class KWCONTROLS_EXPORT KwPenToolButton : public QToolButton
 
 public:
     KwPenToolButton(const QSize &iconSize, QWidget *parent = nullptr);
+    // Icon and entries 40 x 16 pixels.
     explicit KwPenToolButton(QWidget *parent = nullptr);
     ~KwPenToolButton() override;
 
@@ -38,7 +39,8 @@ protected:
     // One line from (margin, y) to (width - margin, y) on a transparent pixmap of `size`.
     QPixmap drawSample(const QSize &size, int margin, const QPen &pen, int y) const;
     QPen samplePen() const;
-    void addEntry(int id, const QPixmap &pixmap);
+    // `name` becomes the entry's accessible name and tooltip: its face is only a picture.
+    void addEntry(int id, const QPixmap &pixmap, const QString &name);
     void showEntryIcon(int id);
 
 private:

@@ -1,6 +1,7 @@
 #include "charttools/linecontrol.h"
 
 #include "charttools/kwsampleline.h"
+#include "charttools/pickertext.h"
 
 #include <QMenu>
 #include <QVBoxLayout>
@@ -10,23 +11,37 @@
 namespace {
 const QSize pickerIconSize(80, 12);
 
-QIcon pickerIcon(int width, Qt::PenStyle style)
+QIcon pickerIcon(const QWidget *control, int width, Qt::PenStyle style)
 {
     QPen pen(Qt::white);
     pen.setWidth(width);
     pen.setStyle(style);
-    return QIcon(kwSampleLine(pickerIconSize, pen, QLine(5, 5, 63, 5)));
+    return QIcon(kwSampleLine(pickerIconSize, pen, QLine(5, 5, 63, 5), control->devicePixelRatioF()));
+}
+
+// What a picker is called and how it names one of its values (1, 2, ...).
+struct PickerWords
+{
+    QString name;
+    std::function<QString(int)> value;
+};
+
+void describeValue(QToolButton *control, const PickerWords &words, const QString &value)
+{
+    kwDescribe(control, words.name, words.name + QStringLiteral("：") + value);
 }
 
 // Gives `control` its face and a menu of one entry per pen; clicking entry k shows its icon
 // on the control and passes k + 1 to `report`. Returns the entries in value order.
 QVector<QToolButton *> buildPicker(QToolButton *control, int iconPenWidth, const QVector<QPen> &pens,
-                                   const std::function<void(int)> &report)
+                                   const PickerWords &words, const std::function<void(int)> &report)
 {
     control->setIconSize(pickerIconSize);
     control->setToolButtonStyle(Qt::ToolButtonIconOnly);
     control->setPopupMode(QToolButton::MenuButtonPopup);
-    control->setIcon(pickerIcon(iconPenWidth, Qt::SolidLine));
+    control->setIcon(pickerIcon(control, iconPenWidth, Qt::SolidLine));
+    // The first face is the first entry's picture: width 1, solid.
+    describeValue(control, words, words.value(1));
 
     auto *menu = new QMenu(control);
     auto *layout = new QVBoxLayout(menu);
@@ -38,12 +53,15 @@ QVector<QToolButton *> buildPicker(QToolButton *control, int iconPenWidth, const
         entry->setObjectName(QString("menubtn%1").arg(k + 1));
         entry->setToolButtonStyle(Qt::ToolButtonIconOnly);
         entry->setIconSize(pickerIconSize);
-        entry->setIcon(pickerIcon(pens[k].width(), pens[k].style()));
+        entry->setIcon(pickerIcon(control, pens[k].width(), pens[k].style()));
+        const QString value = words.value(k + 1);
+        kwDescribe(entry, value, value);
         layout->addWidget(entry);
         entries.append(entry);
-        QObject::connect(entry, &QToolButton::clicked, control, [control, menu, entry, k, report] {
+        QObject::connect(entry, &QToolButton::clicked, control, [control, menu, entry, words, value, k, report] {
             menu->hide();
             control->setIcon(entry->icon());
+            describeValue(control, words, value);
             report(k + 1);
         });
     }
@@ -51,11 +69,16 @@ QVector<QToolButton *> buildPicker(QToolButton *control, int iconPenWidth, const
     return entries;
 }
 
-void showEntry(QToolButton *control, const QVector<QToolButton *> &entries, int value)
+void showEntry(QToolButton *control, const QVector<QToolButton *> &entries, const PickerWords &words, int value)
 {
-    if (value >= 1 && value <= entries.size())
-        control->setIcon(entries[value - 1]->icon());
+    if (value < 1 || value > entries.size())
+        return;
+    control->setIcon(entries[value - 1]->icon());
+    describeValue(control, words, words.value(value));
 }
+
+const PickerWords widthWords{QStringLiteral("线条粗细"), [](int width) { return kwPenWidthName(width); }};
+const PickerWords styleWords{QStringLiteral("线条种类"), [](int style) { return kwPenStyleName(Qt::PenStyle(style)); }};
 }
 
 LineControl::LineControl(QWidget *parent)
@@ -69,13 +92,13 @@ void LineControl::createWg()
     QVector<QPen> pens;
     for (int width = 1; width <= 4; ++width)
         pens.append(QPen(QBrush(Qt::white), width, Qt::SolidLine));
-    m_entries = buildPicker(this, m_iconPenWidth, pens, [this](int width) { emit setLineWidth(width); });
+    m_entries = buildPicker(this, m_iconPenWidth, pens, widthWords, [this](int width) { emit setLineWidth(width); });
     m_firstMenuBtn = m_entries.first();
 }
 
 void LineControl::setDefalutLineWidth(const int &width)
 {
-    showEntry(this, m_entries, width);
+    showEntry(this, m_entries, widthWords, width);
 }
 
 LineTypeControl::LineTypeControl(QWidget *parent)
@@ -90,12 +113,12 @@ void LineTypeControl::createWg()
     QVector<QPen> pens;
     for (int style = Qt::SolidLine; style <= Qt::DashDotDotLine; ++style)
         pens.append(QPen(QBrush(Qt::white), 1, Qt::PenStyle(style)));
-    m_entries = buildPicker(this, m_iconPenWidth, pens,
+    m_entries = buildPicker(this, m_iconPenWidth, pens, styleWords,
                             [this](int style) { emit setLineStyle(Qt::PenStyle(style)); });
     m_firstMenuBtn = m_entries.first();
 }
 
 void LineTypeControl::setDefaultPenStyle(const Qt::PenStyle &style)
 {
-    showEntry(this, m_entries, int(style));
+    showEntry(this, m_entries, styleWords, int(style));
 }

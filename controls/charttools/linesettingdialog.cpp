@@ -51,6 +51,20 @@ QPushButton *createBody(QDialog *dialog, QWidget *parent, const QString &heading
     return buttons.submit;
 }
 
+// The rows are centred one by one, so their labels line up only when their controls are equally
+// wide: each control gets the width of the widest. The controls are polished first, so the
+// widths are those a style sheet gives them.
+void alignRows(const QList<QWidget *> &controls)
+{
+    int width = 0;
+    for (QWidget *control : controls) {
+        control->ensurePolished();
+        width = qMax(width, control->sizeHint().width());
+    }
+    for (QWidget *control : controls)
+        control->setMinimumWidth(width);
+}
+
 QVBoxLayout *centerLayout(QWidget *center, int verticalMargin)
 {
     center->setObjectName("center");
@@ -81,6 +95,7 @@ void LineSettingDialog::createWg()
     addRow(rows, "线条颜色:", m_colorControl);
     addRow(rows, "线条种类:", m_styleControl);
     addRow(rows, "线条粗细:", m_widthControl);
+    alignRows({m_colorControl, m_styleControl, m_widthControl});
     QPushButton *submit = createBody(this, getCentralWidget(), "基本线条配置", center);
 
     connect(submit, &QPushButton::clicked, this, &LineSettingDialog::onBtnClicked);
@@ -149,6 +164,7 @@ void ArrowSettingDialog::createWg()
     QVBoxLayout *rows = centerLayout(center, 32);
     addRow(rows, "箭头颜色:", m_colorControl);
     addRow(rows, "箭头粗细:", m_widthControl);
+    alignRows({m_colorControl, m_widthControl});
     QPushButton *submit = createBody(this, getCentralWidget(), "指示箭头配置", center);
 
     connect(submit, &QPushButton::clicked, this, &ArrowSettingDialog::onBtnClicked);

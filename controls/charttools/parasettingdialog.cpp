@@ -2,6 +2,8 @@
 
 #include "charttools/colorcontrolwidget.h"
 #include "charttools/kwsampleline.h"
+#include "charttools/pickertext.h"
+#include "charttools/spinarrowstyle.h"
 #include "window/basewidget.h"
 #include "window/titlebar.h"
 
@@ -20,12 +22,17 @@
 namespace {
 const QSize widthIconSize(80, 12);
 
-QIcon widthIcon(int width)
+QIcon widthIcon(const QWidget *button, int width)
 {
     QPen pen(Qt::white);
     pen.setStyle(Qt::SolidLine);
     pen.setWidth(width);
-    return QIcon(kwSampleLine(widthIconSize, pen, QLine(0, 5, 80, 5)));
+    return QIcon(kwSampleLine(widthIconSize, pen, QLine(0, 5, 80, 5), button->devicePixelRatioF()));
+}
+
+void describeWidth(QWidget *button, int width)
+{
+    kwDescribe(button, QStringLiteral("线宽"), QStringLiteral("线宽：%1").arg(kwPenWidthName(width)));
 }
 
 QLabel *headerLabel(const QString &text)
@@ -74,13 +81,15 @@ void PenStyleToolButton::createWg()
         entry->setObjectName(QString("menubtn%1").arg(width));
         entry->setIconSize(widthIconSize);
         entry->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        entry->setIcon(widthIcon(width));
+        entry->setIcon(widthIcon(this, width));
+        kwDescribe(entry, kwPenWidthName(width), kwPenWidthName(width));
         layout->addWidget(entry);
         if (!m_firstEntry)
             m_firstEntry = entry;
         connect(entry, &QToolButton::clicked, this, [this, menu, entry, width] {
             menu->hide();
             setIcon(entry->icon());
+            describeWidth(this, width);
             emit setLineWidth(width);
         });
     }
@@ -89,7 +98,8 @@ void PenStyleToolButton::createWg()
 
 void PenStyleToolButton::resetIcon()
 {
-    setIcon(widthIcon(m_width));
+    setIcon(widthIcon(this, m_width));
+    describeWidth(this, m_width);
 }
 
 ParaSettingDialog::ParaSettingDialog(QWidget *parent, QString name)
@@ -176,6 +186,7 @@ QWidget *ParaSettingDialog::createGrid()
 void ParaSettingDialog::addParamRow(int row, const IndiParam &param)
 {
     auto *spin = new QSpinBox;
+    spin->setStyle(SpinArrowStyle::instance());
     connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, &ParaSettingDialog::onvalueChanged);
     spin->setSingleStep(1);
     spin->setRange(param.minValue, param.maxValue);

@@ -45,9 +45,11 @@ void KwTwinkleBaseDialog::setBorderWidth(int width)
     borderWidth = width;
 }
 
+// A pop-up never becomes the active window: it takes the input while the window beneath stays
+// active, so no activation ever reaches it. While it shows it is the window in use all the same.
 bool KwTwinkleBaseDialog::isActived() const
 {
-    return actived;
+    return actived || (windowType() == Qt::Popup && isVisible());
 }
 
 void KwTwinkleBaseDialog::setActived(bool actived)
@@ -81,7 +83,7 @@ void KwTwinkleBaseDialog::changeEvent(QEvent *event)
 
 void KwTwinkleBaseDialog::drawTwinkleRing()
 {
-    kwFillBorderRing(this, borderWidth, actived ? m_activeColor : m_deActiveColor);
+    kwFillBorderRing(this, borderWidth, isActived() ? m_activeColor : m_deActiveColor);
 }
 
 void KwTwinkleBaseDialog::paintEvent(QPaintEvent *event)

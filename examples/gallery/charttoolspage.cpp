@@ -11,6 +11,7 @@
 #include "charttools/linecontrol.h"
 #include "charttools/linesettingdialog.h"
 #include "charttools/parasettingdialog.h"
+#include "charttools/pickertext.h"
 
 #include "kwcfg.h"
 
@@ -21,18 +22,6 @@
 #include <QPushButton>
 
 namespace {
-QString styleName(Qt::PenStyle style)
-{
-    switch (style) {
-    case Qt::SolidLine: return QObject::tr("实线");
-    case Qt::DashLine: return QObject::tr("虚线");
-    case Qt::DotLine: return QObject::tr("点线");
-    case Qt::DashDotLine: return QObject::tr("点划线");
-    case Qt::DashDotDotLine: return QObject::tr("双点划线");
-    default: return QObject::tr("无");
-    }
-}
-
 QString indicatorSummary(const std::string &name)
 {
     const auto &map = Kwcfg::getInstance()->getIndiMap();
@@ -92,7 +81,7 @@ QWidget *ChartToolsPage::createButtons()
     styleButton->setItems({Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine});
     styleButton->setPenStyle(Qt::SolidLine);
     connect(styleButton, &KwPenStyleButton::penStyleChanged, this,
-            [this](const Qt::PenStyle &s) { note("penStyle", tr("线型 %1").arg(styleName(s))); });
+            [this](const Qt::PenStyle &s) { note("penStyle", tr("线型 %1").arg(kwPenStyleName(s))); });
     auto *widthButton = new KwPenWidthButton;
     widthButton->setItems({1, 2, 3, 4, 5});
     widthButton->setPenWidth(2);
@@ -104,7 +93,7 @@ QWidget *ChartToolsPage::createButtons()
     auto *lineType = new LineTypeControl;
     lineType->setDefaultPenStyle(Qt::DashLine);
     connect(lineType, &LineTypeControl::setLineStyle, this,
-            [this](Qt::PenStyle s) { note("lineType", tr("LineTypeControl %1").arg(styleName(s))); });
+            [this](Qt::PenStyle s) { note("lineType", tr("LineTypeControl %1").arg(kwPenStyleName(s))); });
     auto *pens = new QHBoxLayout;
     for (QWidget *w : std::initializer_list<QWidget *>{styleButton, widthButton, lineWidth, lineType})
         pens->addWidget(w);
@@ -159,12 +148,22 @@ void ChartToolsPage::note(const QString &key, const QString &text, const QPen &p
     item.pen = pen;
     item.font = font();
     item.spacing = 16;
-    if (m_panel->getItem(key).key == key)
+    if (m_panel->getItem(key).key == key) {
         m_panel->setItem(item, true);
-    else
+        m_noteKeys.removeAll(key);
+    } else {
         m_panel->addItem(item, true);
-    if (key != "hint")
+    }
+    m_noteKeys.append(key);
+    if (key != "hint") {
         m_panel->remove("hint", true);
+        m_noteKeys.removeAll("hint");
+    }
+    // Never cut a piece at the panel's edge: drop whole pieces, oldest first. Before the page
+    // is first shown the panel has no width of its own yet to measure against.
+    while (m_panel->isVisible() && m_noteKeys.size() > 1
+           && m_panel->sizeHint().width() > m_panel->contentsRect().width())
+        m_panel->remove(m_noteKeys.takeFirst(), true);
     showResult(text);
 }
 
@@ -182,7 +181,7 @@ void ChartToolsPage::openLineSetting()
     dialog->initData(LineSetting{"#ff4d4f", 2, Qt::DashLine});
     connect(dialog, &LineSettingDialog::settingChanged, this, [this](const LineSetting &s) {
         QPen pen{QColor(s.strColor)};
-        note("line", tr("线条 %1 宽%2 %3").arg(s.strColor).arg(s.nWidth).arg(styleName(s.penStyle)), pen);
+        note("line", tr("线条 %1 宽%2 %3").arg(s.strColor).arg(s.nWidth).arg(kwPenStyleName(s.penStyle)), pen);
     });
     present(dialog);
 }
@@ -225,17 +224,30 @@ void ChartToolsPage::openParaSetting()
 
 void ChartToolsPage::openCrossInfo()
 {
-    auto *dialog = new CrossInfoDlg(window());
-    VBoxWidget *box = dialog->widgetAt(0);
-    const QStringList labels{"时间", "开盘", "最高", "最低", "收盘", "涨幅", "成交量"};
-    const QStringList values{"2024-06-18", "1688.00", "1712.50", "1680.20", "1702.50", "+3.21%", "35,812"};
-    for (int i = 0; i < labels.size(); ++i) {
-        box->addLabel(labels[i]);
-        box->addValLabel(values[i]);
+    if (m_crossInfo) {
+        m_crossInfo->close();
+        return;
     }
+    auto *dialog = new CrossInfoDlg(window());
+    m_crossInfo = dialog;
+    VBoxWidget *box = dialog->widgetAt(0);
+    // Prices are red above the previous close and green below it; the change carries its sign.
+    const double previousClose = 1690.00;
+    const QStringList labels{"时间", "开盘", "最高", "最低", "收盘", "涨幅", "成交量"};
+    const QList<double> prices{1688.00, 1712.50, 1680.20, 1702.50};
+    for (const QString &label : labels) {
+        box->addLabel(label);
+        box->addValLabel();
+    }
+    box->setValblText(0, "2024-06-18");
+    for (int i = 0; i < prices.size(); ++i)
+        box->setValblText(i + 1, QString::number(prices[i], 'f', 2), prices[i] - previousClose);
+    const double change = (prices[3] - previousClose) / previousClose * 100;
+    box->setValblText(5, QString::asprintf("%+.2f%%", change));
+    box->setValblText(6, "35,812");
     dialog->setCurrentIndex(0);
     present(dialog);
-    note("cross", tr("十字光标停在 %1，收盘 %2").arg(values[0], values[4]));
+    note("cross", tr("十字光标停在 2024-06-18，收盘 %1（再点一次按钮或按 Esc 关闭）").arg(prices[3], 0, 'f', 2));
 }
 
 void ChartToolsPage::showcase()

@@ -2,7 +2,9 @@
 #include "gallerypage.h"
 
 #include <QPen>
+#include <QPointer>
 
+class CrossInfoDlg;
 class DrawLineTextPanel;
 class QDialog;
 class QGridLayout;
@@ -24,11 +26,16 @@ private:
     void openArrowSetting();
     void openFontProperty();
     void openParaSetting();
+    // Opens the crosshair box beside the button, or closes it when it is open: the box has no
+    // title bar of its own.
     void openCrossInfo();
     // Opens a dialog without a modal loop, beside the gallery's window centre.
     void present(QDialog *dialog);
-    // Shows one result as a piece of the text panel, drawn in the pen it describes.
+    // Shows one result as a piece of the text panel, drawn in the pen it describes. The oldest
+    // pieces make way when the row would run past the panel.
     void note(const QString &key, const QString &text, const QPen &pen = QPen(QColor("#cfd8e3")));
 
     DrawLineTextPanel *m_panel;
+    QStringList m_noteKeys;
+    QPointer<CrossInfoDlg> m_crossInfo;
 };

@@ -15,7 +15,8 @@ int main(int argc, char *argv[])
 {
     prepareWebEngineEnvironment();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // Icons are drawn for the screen's pixel ratio, not enlarged from one drawn for ratio 1.
+    // Qt 5 hands icons to a scaled screen at their 1x size unless asked: the library draws its
+    // pictures for the screen's pixel ratio, and this lets them reach it sharp.
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     app.setApplicationName("kwgallery");

@@ -38,3 +38,20 @@ inline QColor pixelAt(const QImage &image, int x, int y)
 {
     return QColor::fromRgba(image.pixel(x, y));
 }
+
+// How many pixels of `image` inside `area` satisfy `test`.
+template <typename Test>
+int countPixels(const QImage &image, Test test, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += test(QColor::fromRgba(image.pixel(x, y))) ? 1 : 0;
+    }
+    return count;
+}
+
+inline bool isDark(const QColor &c)
+{
+    return qGray(c.rgb()) < 100;
+}

@@ -1,5 +1,7 @@
 #include "charttools/crossinfodlg.h"
 
+#include "charttest.h"
+
 #include <QLabel>
 #include <QtTest>
 
@@ -22,6 +24,9 @@ private slots:
     void pages();
     void valueLabels();
     void placement();
+    void framelessToolWindow();
+    void valueColours_data();
+    void valueColours();
 };
 
 void TestCrossInfoDlg::pages_data()
@@ -86,6 +91,62 @@ void TestCrossInfoDlg::placement()
     loose.move(50, 60);
     loose.adjustPosition();
     QCOMPARE(loose.pos(), QPoint(0, 0));
+}
+
+void TestCrossInfoDlg::framelessToolWindow()
+{
+    QWidget chart;
+    chart.show();
+    CrossInfoDlg dialog(&chart);
+    dialog.widgetAt(0)->addLabel("收盘");
+    QCOMPARE(dialog.windowType(), Qt::Tool);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // No window manager's frame or title around it; it draws its own edge.
+    QTRY_COMPARE(dialog.frameGeometry(), dialog.geometry());
+    const QImage image = dialog.grab().toImage();
+    QVERIFY(image.pixel(0, image.height() / 2) != image.pixel(image.width() / 2, 3));
+}
+
+void TestCrossInfoDlg::valueColours_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("withChange");
+    QTest::addColumn<double>("change");
+    QTest::addColumn<int>("trend"); // 1 rise, -1 fall, 0 flat
+    QTest::newRow("signed rise") << "+3.21%" << false << 0.0 << 1;
+    QTest::newRow("signed fall") << "-0.35" << false << 0.0 << -1;
+    QTest::newRow("minus sign") << QString(QChar(0x2212)) + "1,200" << false << 0.0 << -1;
+    QTest::newRow("signed zero") << "+0.00%" << false << 0.0 << 0;
+    QTest::newRow("date") << "2024-06-18" << false << 0.0 << 0;
+    QTest::newRow("price above close") << "1712.50" << true << 22.5 << 1;
+    QTest::newRow("price below close") << "1680.20" << true << -9.8 << -1;
+    QTest::newRow("price at close") << "1690.00" << true << 0.0 << 0;
+}
+
+void TestCrossInfoDlg::valueColours()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, withChange);
+    QFETCH(double, change);
+    QFETCH(int, trend);
+    CrossInfoDlg dialog;
+    VBoxWidget *page = dialog.widgetAt(0);
+    QFont large = page->font();
+    large.setPixelSize(24);
+    page->setFont(large);
+    page->addValLabel("+9.99"); // rising first: a flat value must take the colour away again
+    if (withChange)
+        page->setValblText(0, text, change);
+    else
+        page->setValblText(0, text);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QImage image = page->findChild<QLabel *>()->grab().toImage();
+    const auto red = [](const QColor &c) { return c.red() > 170 && c.green() < 100 && c.blue() < 100; };
+    const auto green = [](const QColor &c) { return c.green() > 120 && c.red() < 80; };
+    QCOMPARE(countPixels(image, red, image.rect()) > 10, trend == 1);
+    QCOMPARE(countPixels(image, green, image.rect()) > 10, trend == -1);
 }
 
 QTEST_MAIN(TestCrossInfoDlg)

@@ -34,6 +34,10 @@ private slots:
     void closingWithoutConfirmSignalsNothing();
     void controlPopsPaletteBesideItself();
     void controlSetColorIsSilent();
+    void chosenSwatchIsRinged_data();
+    void chosenSwatchIsRinged();
+    void controlShowsColourLegibly();
+    void paletteFromControlIsDrawnActive();
 };
 
 void TestCustomColorDlg::paletteGrid()
@@ -143,6 +147,64 @@ void TestCustomColorDlg::controlSetColorIsSilent()
     control.setColor("#123456");
     QCOMPARE(control.findChild<QLabel *>()->styleSheet(), QString("background:#123456"));
     QCOMPARE(spy.count(), 0);
+}
+
+void TestCustomColorDlg::chosenSwatchIsRinged_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QColor>("ring");
+    QTest::newRow("near black: white ring") << 0 << QColor(Qt::white);
+    QTest::newRow("white: black ring") << 20 << QColor(Qt::black);
+    QTest::newRow("yellow: black ring") << 27 << QColor(Qt::black);
+}
+
+void TestCustomColorDlg::chosenSwatchIsRinged()
+{
+    QFETCH(int, id);
+    QFETCH(QColor, ring);
+    CustomColorDlg dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QAbstractButton *chosen = swatch(dialog, id);
+    const auto isRing = [&](const QColor &c) { return c == ring; };
+    const QRect inside = chosen->rect().adjusted(2, 2, -2, -2);
+    QCOMPARE(countPixels(chosen->grab().toImage(), isRing, inside), 0);
+    chosen->click();
+    // A ring all round, a few pixels inside the edge.
+    QVERIFY(countPixels(chosen->grab().toImage(), isRing, inside) >= 4 * (inside.width() - 8));
+    swatch(dialog, id == 0 ? 1 : 0)->click();
+    QCOMPARE(countPixels(chosen->grab().toImage(), isRing, inside), 0);
+}
+
+void TestCustomColorDlg::controlShowsColourLegibly()
+{
+    ColorControlWidget control;
+    control.setColor("#ff0000");
+    control.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&control));
+    // A sample, not a sliver, beside a button that shows what it does.
+    const QImage image = control.grab().toImage();
+    const auto red = [](const QColor &c) { return c == QColor("#ff0000"); };
+    QVERIFY(countPixels(image, red, image.rect()) >= 20 * 12);
+    auto *more = control.findChild<QToolButton *>();
+    QCOMPARE(more->toolTip(), QString("选择颜色"));
+    QVERIFY(countPixels(more->grab().toImage(), isDark, more->rect()) > 4);
+}
+
+void TestCustomColorDlg::paletteFromControlIsDrawnActive()
+{
+    QWidget window;
+    auto *control = new ColorControlWidget(&window);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    control->findChild<QToolButton *>()->click();
+    CustomColorDlg *dialog = visiblePalette();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    // The pop-up takes the input while the window beneath stays the active one.
+    QCOMPARE(QColor(dialog->grab().toImage().pixel(0, dialog->height() / 2)), QColor("#2f2f2f"));
+    dialog->hide();
+    QVERIFY(!dialog->isActived());
 }
 
 QTEST_MAIN(TestCustomColorDlg)

@@ -4,6 +4,7 @@
 #include "charttest.h"
 
 #include <QComboBox>
+#include <QPainter>
 #include <QTextEdit>
 
 namespace {
@@ -19,14 +20,36 @@ DrawLineTextItem textItem(const QString &key, const QString &text, const QColor 
     return item;
 }
 
-// The first and last column holding a pixel of `color`, or (-1, -1).
+// The first and last column holding a pixel that passes `test`, or (-1, -1).
+template <typename Test>
+QPair<int, int> columnsWhere(const QImage &image, Test test)
+{
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        if (countPixels(image, test, QRect(x, 0, 1, image.height())) > 0) {
+            first = first < 0 ? x : first;
+            last = x;
+        }
+    }
+    return {first, last};
+}
+
 QPair<int, int> columnsOf(const QImage &image, const QColor &color)
+{
+    return columnsWhere(image, [&](const QColor &c) { return c == color; });
+}
+
+// The room a piece takes: its advance, the distance to where the next text would start.
+// The first and last column holding clearly red ink, on any light background.
+QPair<int, int> redInkColumns(const QImage &image)
 {
     int first = -1;
     int last = -1;
     for (int x = 0; x < image.width(); ++x) {
         for (int y = 0; y < image.height(); ++y) {
-            if (QColor(image.pixel(x, y)) == color) {
+            const QColor c(image.pixel(x, y));
+            if (c.red() - qMax(c.green(), c.blue()) > 80) {
                 if (first < 0)
                     first = x;
                 last = x;
@@ -39,7 +62,7 @@ QPair<int, int> columnsOf(const QImage &image, const QColor &color)
 
 int textWidth(const DrawLineTextItem &item)
 {
-    return QFontMetrics(item.font).boundingRect(item.text).width();
+    return QFontMetrics(item.font).horizontalAdvance(item.text);
 }
 }
 
@@ -55,6 +78,10 @@ private slots:
     void cancelEmitsNothing();
     void panelKeys();
     void panelLaysOutLeftToRight();
+    void panelShowsWholeText_data();
+    void panelShowsWholeText();
+    void styleTogglesReadWithoutStyleSheet_data();
+    void styleTogglesReadWithoutStyleSheet();
 };
 
 void TestFontPropertyDlg::confirmWithoutInitReportsDefaults()
@@ -186,6 +213,75 @@ void TestFontPropertyDlg::panelLaysOutLeftToRight()
     panel.setItem(longer, false);
     image = panel.grab().toImage();
     QVERIFY(columnsOf(image, Qt::blue).first >= textWidth(longer) + 15);
+}
+
+void TestFontPropertyDlg::panelShowsWholeText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("italic");
+    QTest::newRow("colour name") << "自定义颜色 #ff0000" << false;
+    QTest::newRow("arrow setting") << "箭头 #f0b849 宽3" << false;
+    QTest::newRow("italic leans past its advance") << "MA5 移动平均" << true;
+}
+
+void TestFontPropertyDlg::panelShowsWholeText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, italic);
+    // The item leaves family and size to the panel, as a page's font does before its style
+    // sheet reaches it: the piece is drawn in the panel's large font and must be measured so.
+    DrawLineTextItem item{QFont(), QPen(Qt::red), text, "k", 6};
+    item.font.setItalic(italic);
+    DrawLineTextPanel panel;
+    QFont large = panel.font();
+    large.setPixelSize(26);
+    panel.setFont(large);
+    panel.addItem(item, false);
+    panel.resize(600, 40);
+
+    QImage reference(panel.size(), QImage::Format_ARGB32);
+    reference.fill(Qt::white);
+    QPainter painter(&reference);
+    large.setItalic(italic);
+    painter.setFont(large);
+    painter.setPen(Qt::red);
+    painter.drawText(QRect(QPoint(6, 0), reference.size()), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.end();
+
+    const auto redInk = [](const QColor &c) { return c.red() - qMax(c.green(), c.blue()) > 80; };
+    const auto whole = columnsWhere(reference, redInk);
+    QVERIFY(whole.second > 100);
+    QCOMPARE(columnsWhere(panel.grab().toImage(), redInk), whole);
+    QVERIFY(panel.sizeHint().width() > whole.second);
+}
+
+void TestFontPropertyDlg::styleTogglesReadWithoutStyleSheet_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::newRow("no style sheet") << QString();
+    QTest::newRow("flat style sheet") << "QPushButton { background: #1a2530; border: 1px solid #2b3a47; color: #000000; }";
+}
+
+void TestFontPropertyDlg::styleTogglesReadWithoutStyleSheet()
+{
+    QFETCH(QString, sheet);
+    TypePanel panel;
+    panel.setStyleSheet(sheet);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    const QStringList tips{"粗体", "斜体", "下划线"};
+    const QStringList names{"bold", "tilt", "underline"};
+    for (int i = 0; i < names.size(); ++i) {
+        auto *toggle = panel.findChild<QPushButton *>(names[i]);
+        QCOMPARE(toggle->toolTip(), tips[i]);
+        QCOMPARE(toggle->accessibleName(), tips[i]);
+        // A small square showing its letter, not a blank box as wide as a text button.
+        QVERIFY(toggle->width() <= toggle->height() + 8);
+        const QImage off = toggle->grab().toImage();
+        QVERIFY(countPixels(off, isDark, off.rect()) > 5);
+        toggle->setChecked(true);
+        QVERIFY(toggle->grab().toImage() != off);
+    }
 }
 
 QTEST_MAIN(TestFontPropertyDlg)

@@ -40,6 +40,8 @@ private slots:
     void linePicksThenConfirmOrCancel();
     void lineInitDataIsSilent();
     void arrowConfirmAndCancel();
+    void labelsLineUp_data();
+    void labelsLineUp();
 };
 
 void TestLineSettingDialog::pickerSamples_data()
@@ -200,6 +202,29 @@ void TestLineSettingDialog::arrowConfirmAndCancel()
     const auto setting = spy.at(0).at(0).value<ArrowSetting>();
     QCOMPARE(setting.strColor, QString("#ff0000"));
     QCOMPARE(setting.nWidth, 4);
+}
+
+void TestLineSettingDialog::labelsLineUp_data()
+{
+    QTest::addColumn<bool>("arrow");
+    QTest::newRow("line") << false;
+    QTest::newRow("arrow") << true;
+}
+
+void TestLineSettingDialog::labelsLineUp()
+{
+    QFETCH(bool, arrow);
+    LineSettingDialog line;
+    ArrowSettingDialog arrows;
+    QDialog *dialog = arrow ? static_cast<QDialog *>(&arrows) : &line;
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    // The colour row is centred like the others but holds a narrower control.
+    auto *center = dialog->findChild<QWidget *>("center");
+    const QList<QLabel *> labels = center->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(labels.size(), arrow ? 2 : 3);
+    for (QLabel *label : labels)
+        QCOMPARE(label->x(), labels.first()->x());
 }
 
 QTEST_MAIN(TestLineSettingDialog)

@@ -72,6 +72,7 @@ private slots:
     void saveKeepsEditsAndCloses();
     void indicatorWithoutRows_data();
     void indicatorWithoutRows();
+    void spinArrowsShowUnderPaddedStyleSheet();
 
 private:
     QTemporaryDir m_allUsers;
@@ -225,6 +226,22 @@ void TestParaSettingDialog::indicatorWithoutRows()
     Kwcfg::getInstance()->loadCfg();
     QCOMPARE(Kwcfg::getInstance()->getIndiMap().count(name.toStdString()), size_t(name == "EMPTY"));
     QCOMPARE(onDisk("MACD"), m_macd);
+}
+
+void TestParaSettingDialog::spinArrowsShowUnderPaddedStyleSheet()
+{
+    ParaSettingDialog dialog;
+    // Padding leaves the buttons a few pixels wide, too narrow for the common style's arrows.
+    dialog.setStyleSheet("QSpinBox { color: #000000; background: #ffffff; border: 1px solid #a0a0a0;"
+                         " padding: 4px 6px; }");
+    dialog.setIndi("MACD");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QSpinBox *spin = spinBoxes(dialog).first();
+    const QImage image = spin->grab().toImage();
+    const int half = image.height() / 2;
+    QVERIFY(countPixels(image, isDark, QRect(image.width() - 16, 0, 16, half)) >= 4);
+    QVERIFY(countPixels(image, isDark, QRect(image.width() - 16, half, 16, half)) >= 4);
 }
 
 QTEST_MAIN(TestParaSettingDialog)

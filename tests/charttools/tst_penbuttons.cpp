@@ -1,11 +1,13 @@
 #include "charttools/kwcolorcombobox.h"
 #include "charttools/kwcolortoolbutton.h"
 #include "charttools/kwpentoolbutton.h"
+#include "charttools/kwsampleline.h"
 
 #include "charttest.h"
 
 #include <QColorDialog>
 #include <QMenu>
+#include <QPainter>
 #include <QTimer>
 #include <QWidgetAction>
 
@@ -51,6 +53,9 @@ private slots:
     void emptyItemsChangeNothing();
     void sizeConstructorNeedsItemSize();
     void colourAppliesToLaterSamples();
+    void whiteSwatchShowsItsEdge();
+    void comboShowsSwatchAndWholeArrow();
+    void penSamplesReadAndAreNamed();
 };
 
 void TestPenButtons::colorPick_data()
@@ -228,6 +233,61 @@ void TestPenButtons::colourAppliesToLaterSamples()
     QCOMPARE(pixelAt(iconImage(widths.icon(), QSize(40, 12)), 20, 5), QColor(Qt::green));
     widths.setItems({1});
     QCOMPARE(pixelAt(iconImage(entries(&widths).at(2)->icon(), QSize(40, 12)), 20, 5), QColor(Qt::green));
+}
+
+void TestPenButtons::whiteSwatchShowsItsEdge()
+{
+    KwColorToolButton button;
+    const QImage swatch = iconImage(button.icon(), button.iconSize());
+    QCOMPARE(pixelAt(swatch, swatch.width() / 2, swatch.height() / 2), QColor(Qt::white));
+    // White on a white button still shows its outline.
+    QCOMPARE(pixelAt(swatch, 0, swatch.height() / 2).rgb(), QColor(Qt::black).rgb());
+    QCOMPARE(button.accessibleName(), QString("颜色"));
+    QVERIFY(button.toolTip().contains("#ffffff"));
+}
+
+void TestPenButtons::comboShowsSwatchAndWholeArrow()
+{
+    KwColorComboBox combo;
+    combo.setColor(QColor("#f0b849"));
+    combo.resize(300, 30);
+    combo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&combo));
+    // Filling the face with the swatch must not make the box ask for more room.
+    QCOMPARE(combo.size(), QSize(300, 30));
+    const QImage face = combo.grab().toImage();
+    for (int x : {20, 150, 270})
+        QCOMPARE(QColor(face.pixel(x, 15)), QColor("#f0b849"));
+    // A whole arrow in the strip beside the swatch: its widest row is not cut in half.
+    const int background = qGray(face.pixel(295, 3));
+    const auto drawn = [&](const QColor &c) { return qAbs(qGray(c.rgb()) - background) > 60; };
+    int widest = 0;
+    for (int y = 8; y < 22; ++y)
+        widest = qMax(widest, countPixels(face, drawn, QRect(290, y, 8, 1)));
+    QVERIFY(widest >= 6);
+}
+
+void TestPenButtons::penSamplesReadAndAreNamed()
+{
+    KwPenStyleButton styles;
+    styles.setItems({Qt::SolidLine, Qt::DashLine});
+    QCOMPARE(entries(&styles).at(1)->accessibleName(), QString("虚线"));
+    entries(&styles).at(1)->click();
+    QCOMPARE(styles.toolTip(), QString("线型：虚线"));
+
+    // Long enough to show a pattern, and the white sample still reads on a light button.
+    const QImage face = iconImage(styles.icon(), styles.iconSize());
+    QImage onLight(face.size(), QImage::Format_ARGB32);
+    onLight.fill(QColor("#efefef"));
+    QPainter(&onLight).drawImage(0, 0, face);
+    const auto visible = [](const QColor &c) { return qGray(c.rgb()) < 200; };
+    QVERIFY(countPixels(onLight, visible, QRect(0, face.height() / 2 + 1, face.width(), 1)) >= 12);
+
+    // Drawn with the pixels of a doubled screen, so the line stays sharp there.
+    const QPixmap sharp = kwSampleLine(QSize(40, 12), QPen(Qt::red), QLine(8, 5, 32, 5), 2.0);
+    QCOMPARE(sharp.size(), QSize(80, 24));
+    const QImage image = sharp.toImage();
+    QCOMPARE(countPixels(image, [](const QColor &c) { return c == QColor(Qt::red); }, QRect(40, 0, 1, 24)), 2);
 }
 
 QTEST_MAIN(TestPenButtons)
