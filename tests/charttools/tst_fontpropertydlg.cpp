@@ -41,25 +41,6 @@ QPair<int, int> columnsOf(const QImage &image, const QColor &color)
 }
 
 // The room a piece takes: its advance, the distance to where the next text would start.
-// The first and last column holding clearly red ink, on any light background.
-QPair<int, int> redInkColumns(const QImage &image)
-{
-    int first = -1;
-    int last = -1;
-    for (int x = 0; x < image.width(); ++x) {
-        for (int y = 0; y < image.height(); ++y) {
-            const QColor c(image.pixel(x, y));
-            if (c.red() - qMax(c.green(), c.blue()) > 80) {
-                if (first < 0)
-                    first = x;
-                last = x;
-                break;
-            }
-        }
-    }
-    return {first, last};
-}
-
 int textWidth(const DrawLineTextItem &item)
 {
     return QFontMetrics(item.font).horizontalAdvance(item.text);
