@@ -13,6 +13,8 @@ KwResultHintPage::KwResultHintPage(QWidget *parent, QString name)
     iconButton->setObjectName("pushbutton");
     iconButton->setFixedSize(84, 84);
     hintLabel->setObjectName("hintlabel");
+    // The picture acts on what the hint says: a screen reader reads the hint for it.
+    iconButton->setAccessibleName(hintLabel->text());
 
     auto *inner = new QVBoxLayout;
     inner->setContentsMargins(0, 0, 0, 0);
@@ -39,6 +41,7 @@ void KwResultHintPage::setButtonEnable(bool enable)
 void KwResultHintPage::setHintString(const QString &text)
 {
     hintLabel->setText(text);
+    iconButton->setAccessibleName(text);
 }
 
 void KwResultHintPage::setIconSize(const QSize &size)

@@ -54,6 +54,8 @@ QWidget *ViewTipsPanel::createTipsPage(const TipsItem &item)
     button->setObjectName(item.buttonName);
     auto *label = new QLabel(item.labelText);
     label->setObjectName(item.labelName);
+    // A picture whose meaning is the tip below it.
+    button->setAccessibleName(item.labelText);
     buttonGroup->addButton(button, item.type);
 
     auto *column = new QVBoxLayout;

@@ -19,6 +19,7 @@ void TitleBar::createTitleBar()
     iconButton->setObjectName(iconName);
     // A picture, not a control: in a dialog it must not become the default button.
     iconButton->setFocusPolicy(Qt::NoFocus);
+    iconButton->setAccessibleName(tr("窗口图标"));
     iconButton->setVisible(!iconName.isEmpty());
 
     titleLabel = new QLabel("untitled", this);

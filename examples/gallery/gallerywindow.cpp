@@ -43,6 +43,8 @@ void showLogo(QPushButton *logo, int side)
     logo->setIcon(galleryIcon());
     logo->setIconSize(QSize(side, side));
     logo->setFocusPolicy(Qt::NoFocus);
+    // A picture, but a screen reader still says what it is.
+    logo->setAccessibleName(QObject::tr("KwControls 标志"));
 }
 }
 

@@ -15,6 +15,7 @@
 #include "widgets/kwpixlayer.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QCollator>
 #include <QElapsedTimer>
@@ -218,6 +219,23 @@ private:
     std::unique_ptr<GalleryWindow> m_window;
 };
 
+// Every button a person can see says what it does to a screen reader: its accessible name,
+// from its text or given for a picture-only face.
+QStringList namelessButtons()
+{
+    QStringList nameless;
+    for (QWidget *top : shownWindows()) {
+        for (QAbstractButton *b : top->findChildren<QAbstractButton *>()) {
+            if (b->window() != top || !b->isVisible())
+                continue;
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(b);
+            if (!face || face->text(QAccessible::Name).trimmed().isEmpty())
+                nameless << describe(b) + " has no accessible name in " + top->windowTitle();
+        }
+    }
+    return nameless;
+}
+
 void TestGalleryPages::initTestCase()
 {
     QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "the gallery needs a display: run under xvfb-run");
@@ -270,12 +288,14 @@ void TestGalleryPages::walkShowsEveryTextWhole()
     QStringList problems;
     connect(walk, &Screenshotter::pageCaptured, this, [&](int index) {
         const QString page = m_window->page(index)->title() + ": ";
-        for (const QString &p : clippedTexts() + untitledWindows())
+        for (const QString &p : clippedTexts() + untitledWindows() + namelessButtons())
             problems << page + p;
     });
     QSignalSpy finished(walk, &Screenshotter::finished);
     walk->start();
     QVERIFY2(finished.wait(150000), "the walk did not finish");
+    for (const QString &p : qAsConst(problems))
+        qWarning().noquote() << p; // all of them: the failure message below is cut short
     QCOMPARE(finished.first().first().toBool(), true);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     walk->deleteLater();
