@@ -4,32 +4,24 @@
 #include "packageinstaller.h"
 #include "updatefailure.h"
 #include "updater.h"
+#include "updatestages.h"
 
+#include "eventwait.h"
 #include "kwuserdatamgr.h"
 
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString FailedTip = QStringLiteral("更新失败，已保留原有程序");
-
-// Lets the GUI thread handle events for `msec` without spinning the CPU.
-void processEventsFor(int msec)
-{
-    QEventLoop loop;
-    QTimer::singleShot(msec, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 } // namespace
 
@@ -74,10 +66,10 @@ KwUpdateWindow::~KwUpdateWindow()
 
 void KwUpdateWindow::beginUpdate(const QString &verfile, const QString &updateDir)
 {
-    m_uiCtrl->initProgress(0, 120, 0);
+    m_uiCtrl->initProgress(UpdateProgress::Preparing, UpdateProgress::Complete, UpdateProgress::Preparing);
     m_updateDir = updateDir;
     m_verFile = verfile;
-    emit signalUpdateUi(1);
+    emit signalUpdateUi(UpdatePage::Progress);
     m_thread->start(QThread::InheritPriority);
     emit signalStart(m_verFile, m_updateDir);
 }
@@ -85,12 +77,12 @@ void KwUpdateWindow::beginUpdate(const QString &verfile, const QString &updateDi
 void KwUpdateWindow::slotProgress(int progress, QString context)
 {
     m_uiCtrl->setProgress(progress, context);
-    if (progress != 120)
+    if (progress != UpdateProgress::Complete)
         return;
     m_thread->quit();
     m_thread->wait();
     removePackage();
-    emit signalUpdateUi(2);
+    emit signalUpdateUi(UpdatePage::End);
 }
 
 void KwUpdateWindow::failBeforeStart(int cause, const QString &reason)
@@ -106,7 +98,7 @@ void KwUpdateWindow::slotUpdateFailed(int cause, QString)
     removePackage();
     m_uiCtrl->setProgress(-1, FailedTip);
     m_uiCtrl->setFailure(failureText(static_cast<UpdateFailure>(cause)));
-    emit signalUpdateUi(3);
+    emit signalUpdateUi(UpdatePage::Failure);
 }
 
 void KwUpdateWindow::slotUpdateFinished(bool isRun)
@@ -132,11 +124,11 @@ void KwUpdateWindow::cancelUpdate()
     m_uiCtrl->setProgress(-1, QStringLiteral("正在取消..."));
     m_updater->cancel();
     while (!m_updater->isStopped())
-        processEventsFor(100);
+        waitHandlingEvents(100);
     const int step = m_updater->updateStep();
-    if (step > 0)
+    if (step != UpdateStep::Downloading)
         removePackage();
-    if (step == 2) {
+    if (step == UpdateStep::Replaced) {
         // Too late: the new installation was final before the worker saw the cancel, and the
         // end page (progress 120) says so. Putting the client's copy from the all-users folder
         // in its place instead would install files that nobody checked and anybody could have

@@ -2,18 +2,18 @@
 
 #include "packageinstaller.h"
 #include "stagepause.h"
+#include "updatestages.h"
 
 #include "downloadupdate.h"
+#include "eventwait.h"
 #include "kwuserdatamgr.h"
 #include "verinfoparse.h"
 
 #include <QDebug>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
 #include <QStorageInfo>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -60,18 +60,18 @@ void Updater::startUpdate(QString verfile, QString updateDir)
     {
         QMutexLocker lock(&m_mutex);
         m_stopped = false;
-        m_step = 0;
+        m_step = UpdateStep::Downloading;
     }
-    emit signalProgress(0, QStringLiteral("准备更新..."));
+    emit signalProgress(UpdateProgress::Preparing, QStringLiteral("准备更新..."));
     const UpdateFlowPrivate info = VerInfoParse::updateInfoParse(verfile);
     m_updateDir = updateDir;
     if (isCanceled()) {
-        stop(0);
+        stop(UpdateStep::Downloading);
         return;
     }
     if (!prepare(updateDir, info))
         return;
-    emit signalProgress(10, QStringLiteral("正在下载更新包..."));
+    emit signalProgress(UpdateProgress::DownloadStart, QStringLiteral("正在下载更新包..."));
     qDebug().noquote() << Q_FUNC_INFO << "download pack path:" << info.url;
     startDownload(info.url, info.size > 0 ? qMin<qint64>(info.size, MaxPackageBytes) : MaxPackageBytes);
 }
@@ -165,18 +165,18 @@ void Updater::cancel()
 void Updater::downloadProgress(int progress)
 {
     if (!isCanceled())
-        emit signalProgress(progress + 10, QStringLiteral("正在下载更新包..."));
+        emit signalProgress(UpdateProgress::DownloadStart + progress, QStringLiteral("正在下载更新包..."));
 }
 
 void Updater::slotDownloadFinished()
 {
     {
         QMutexLocker lock(&m_mutex);
-        m_step = 1;
+        m_step = UpdateStep::DownloadOver;
     }
     if (isCanceled()) {
         discardPackage();
-        stop(1);
+        stop(UpdateStep::DownloadOver);
         return;
     }
     if (!m_download->succeeded()) {
@@ -184,21 +184,21 @@ void Updater::slotDownloadFinished()
         return;
     }
     qDebug() << "download finished";
-    emit signalProgress(110, QStringLiteral("下载完成"));
-    emit signalProgress(110, QStringLiteral("正在解压..."));
+    emit signalProgress(UpdateProgress::Downloaded, QStringLiteral("下载完成"));
+    emit signalProgress(UpdateProgress::Downloaded, QStringLiteral("正在解压..."));
     if (!install())
         return;
     settle();
     if (isCanceled()) {
         if (!m_installer->rollback())
             qCritical().noquote() << "cannot put the old installation back:" << m_installer->errorString();
-        stop(1);
+        stop(UpdateStep::DownloadOver);
         return;
     }
     m_installer->commit();
     qDebug() << "update complete";
-    stop(2);
-    emit signalProgress(120, QStringLiteral("更新完成..."));
+    stop(UpdateStep::Replaced);
+    emit signalProgress(UpdateProgress::Complete, QStringLiteral("更新完成..."));
 }
 
 // Checks the downloaded bytes, then unpacks them from the one open file and swaps the result in.
@@ -244,10 +244,7 @@ void Updater::discardPackage()
 void Updater::settle()
 {
     pauseAtStage("pause");
-    // Waits in the event loop rather than spinning: the worker stays responsive, the CPU idle.
-    QEventLoop loop;
-    QTimer::singleShot(m_settleMs, &loop, &QEventLoop::quit);
-    loop.exec();
+    waitHandlingEvents(m_settleMs);
 }
 
 void Updater::stop(int step)

@@ -2,6 +2,7 @@
 
 #include "packagecheck.h"
 #include "runlock.h"
+#include "updatestages.h"
 
 #include <QFile>
 #include <QMutex>
@@ -31,7 +32,7 @@ public:
     ~Updater() override;
 
     bool isStopped();
-    // 0 preparing or downloading, 1 download over, 2 installation replaced.
+    // An UpdateStep: preparing or downloading, download over, installation replaced.
     int updateStep();
 
     // How long the new installation settles (events keep flowing) before it is final; a
@@ -66,7 +67,7 @@ private:
     bool m_stopped = true;
     bool m_canceled = false;
     DownloadUpdate *m_download = nullptr;
-    int m_step = 0;
+    int m_step = UpdateStep::Downloading;
     QString m_tmpDir;
     int m_settleMs = 1000;
     std::unique_ptr<PackageInstaller> m_installer;
