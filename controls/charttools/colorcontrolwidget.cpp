@@ -34,7 +34,7 @@ ColorControlWidget::ColorControlWidget(QWidget *parent)
         setColor(name);
         emit colorName(name);
     });
-    connect(more, &QToolButton::clicked, this, &ColorControlWidget::onMoreBtnClicked);
+    connect(more, &QToolButton::clicked, this, [this, more] { popUpBeside(more); });
 }
 
 ColorControlWidget::~ColorControlWidget()
@@ -51,9 +51,12 @@ void ColorControlWidget::setColor(const QString &name)
 
 void ColorControlWidget::onMoreBtnClicked()
 {
-    auto *button = qobject_cast<QWidget *>(sender());
-    if (!button)
-        return;
+    if (auto *button = qobject_cast<QWidget *>(sender()))
+        popUpBeside(button);
+}
+
+void ColorControlWidget::popUpBeside(QWidget *button)
+{
     const QRect rect = button->rect();
     m_dialog->move(button->mapToGlobal(QPoint(rect.right() + 2, rect.top())));
     m_dialog->show();

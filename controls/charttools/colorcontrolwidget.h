@@ -26,6 +26,8 @@ private slots:
     void onMoreBtnClicked();
 
 private:
+    // Shows the palette beside `button`, at its right edge.
+    void popUpBeside(QWidget *button);
     QLabel *m_sample;
     CustomColorDlg *m_dialog;
 };

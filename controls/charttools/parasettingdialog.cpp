@@ -187,7 +187,7 @@ void ParaSettingDialog::addParamRow(int row, const IndiParam &param)
 {
     auto *spin = new QSpinBox;
     spin->setStyle(SpinArrowStyle::instance());
-    connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, &ParaSettingDialog::onvalueChanged);
+    connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, [this, row](int value) { setParamValue(row, value); });
     spin->setSingleStep(1);
     spin->setRange(param.minValue, param.maxValue);
     spin->setValue(param.value);
@@ -200,14 +200,14 @@ void ParaSettingDialog::addParamRow(int row, const IndiParam &param)
 void ParaSettingDialog::addLineRow(int row, const IndiLine &line)
 {
     auto *color = new ColorControlWidget;
-    connect(color, &ColorControlWidget::colorName, this, &ParaSettingDialog::onColorChanged);
+    connect(color, &ColorControlWidget::colorName, this, [this, row](const QString &name) { setLineColor(row, name); });
     m_controlToLine.insert(color, row);
     m_lineToControl.insert(row, color);
     color->setColor(line.colors.value(0).name());
 
     auto *width = new PenStyleToolButton;
     width->setObjectName("styletoolBtn");
-    connect(width, &PenStyleToolButton::setLineWidth, this, &ParaSettingDialog::onsetLineWidth);
+    connect(width, &PenStyleToolButton::setLineWidth, this, [this, row](int value) { setLineWidth(row, value); });
     m_widthButtons.append(width);
     width->setPenWidth(line.width);
     width->createWg();
@@ -241,36 +241,47 @@ void ParaSettingDialog::storeRecord()
     emit valueChanged(true);
 }
 
+// The slots serve callers that connect a row's own control to them; the dialog's own
+// connections name the row directly.
 void ParaSettingDialog::onvalueChanged(int nValue)
 {
-    const int i = m_spinBoxes.indexOf(qobject_cast<QSpinBox *>(sender()));
-    if (i < 0)
-        return;
-    qDebug() << "nValue = " << nValue;
-    if (m_info.params.empty())
-        return;
-    m_info.params[size_t(i)].value = nValue;
-    storeRecord();
+    setParamValue(m_spinBoxes.indexOf(qobject_cast<QSpinBox *>(sender())), nValue);
 }
 
 void ParaSettingDialog::onsetLineWidth(int nWidth)
 {
-    const int i = m_widthButtons.indexOf(qobject_cast<PenStyleToolButton *>(sender()));
-    if (i < 0)
-        return;
-    qDebug() << "nWidth = " << nWidth;
-    if (m_info.lines.empty())
-        return;
-    m_info.lines[size_t(i)].width = nWidth;
-    storeRecord();
+    setLineWidth(m_widthButtons.indexOf(qobject_cast<PenStyleToolButton *>(sender())), nWidth);
 }
 
 void ParaSettingDialog::onColorChanged(const QString &strClr)
 {
-    auto *control = qobject_cast<ColorControlWidget *>(sender());
-    if (!control || !m_controlToLine.contains(control) || m_info.lines.empty())
+    setLineColor(m_controlToLine.value(qobject_cast<ColorControlWidget *>(sender()), -1), strClr);
+}
+
+void ParaSettingDialog::setParamValue(int row, int value)
+{
+    // Rows are listed once built: a value set while building is not an edit.
+    if (row < 0 || row >= m_spinBoxes.size() || size_t(row) >= m_info.params.size())
         return;
-    m_info.lines[size_t(m_controlToLine.value(control))].colors[0].setNamedColor(strClr);
+    qDebug() << "nValue = " << value;
+    m_info.params[size_t(row)].value = value;
+    storeRecord();
+}
+
+void ParaSettingDialog::setLineWidth(int row, int width)
+{
+    if (row < 0 || row >= m_widthButtons.size() || size_t(row) >= m_info.lines.size())
+        return;
+    qDebug() << "nWidth = " << width;
+    m_info.lines[size_t(row)].width = width;
+    storeRecord();
+}
+
+void ParaSettingDialog::setLineColor(int row, const QString &name)
+{
+    if (row < 0 || size_t(row) >= m_info.lines.size())
+        return;
+    m_info.lines[size_t(row)].colors[0].setNamedColor(name);
     storeRecord();
 }
 

@@ -68,6 +68,10 @@ private slots:
     void onColorChanged(const QString &strClr);
 
 private:
+    // What an edit of a row's control changes in the record, stored at once.
+    void setParamValue(int row, int value);
+    void setLineWidth(int row, int width);
+    void setLineColor(int row, const QString &name);
     QWidget *createHeader();
     QWidget *createGrid();
     QWidget *createFooter();

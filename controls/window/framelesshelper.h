@@ -14,6 +14,12 @@ class QRubberBand;
 class QWidget;
 class FramelessWidgetState;
 
+// What a frameless widget starts with until told otherwise.
+namespace FramelessDefaults {
+constexpr int TitleHeight = 30;   // the strip at the top that moves the window
+constexpr int BorderWidth = 5;    // the band along the edges that resizes it
+}
+
 // Flags shared by the helper and every widget it serves; read at event time.
 struct KWCONTROLS_EXPORT FramelessSettings
 {
@@ -52,8 +58,8 @@ public:
     bool pressedInTitle = false;
     // The first move of a drag is offered to the window system; later ones are not.
     bool moveStarted = false;
-    int titleHeight = 30;
-    int borderWidth = 5;
+    int titleHeight = FramelessDefaults::TitleHeight;
+    int borderWidth = FramelessDefaults::BorderWidth;
 
 private:
     void mousePress(QMouseEvent *event);
@@ -110,7 +116,7 @@ private:
     void updateRubberBands();
 
     // Until a setter accepts a value, report what every widget starts with.
-    unsigned int m_borderWidth = 5;
-    unsigned int m_titleHeight = 30;
+    unsigned int m_borderWidth = FramelessDefaults::BorderWidth;
+    unsigned int m_titleHeight = FramelessDefaults::TitleHeight;
     FramelessSettings *m_settings;
 };

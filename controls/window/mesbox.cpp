@@ -162,8 +162,8 @@ MesBox::MesBox(QWidget *parent, const QString &title, const QString &text,
 void MesBox::setStyle(int style)
 {
     static const char *const names[] = {"info", "question", "warning", "error"};
-    if (style >= 1 && style <= 4) {
-        msgView->iconButton->setObjectName(names[style - 1]);
+    if (style >= Information && style <= Error) {
+        msgView->iconButton->setObjectName(names[style - Information]);
         msgView->iconButton->show();
     } else {
         msgView->iconButton->hide();

@@ -44,11 +44,20 @@ class KWCONTROLS_EXPORT MesBox : public PopupTwinkleFrameDialog
     Q_OBJECT
 
 public:
+    // The kinds of box, by their icon; About shows none.
+    enum Style : int {
+        About = 0,
+        Information = 1,
+        Question = 2,
+        Warning = 3,
+        Error = 4,
+    };
+
     MesBox(QWidget *parent = 0, const QString &title = tr("Tip"), const QString &text = "",
            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
            QMessageBox::StandardButton defaultButton = QMessageBox::Ok);
 
-    // 1 information, 2 question, 3 warning, 4 error; anything else hides the icon area.
+    // A Style from Information to Error shows its icon; anything else hides the icon area.
     void setStyle(int style);
 
 public slots:

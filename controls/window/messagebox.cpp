@@ -13,29 +13,29 @@ int MessageBox::show(int style, QWidget *parent, const QString &title, const QSt
 int MessageBox::showInformation(QWidget *parent, const QString &title, const QString &text,
                                 QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    return show(1, parent, title, text, buttons, defaultButton);
+    return show(MesBox::Information, parent, title, text, buttons, defaultButton);
 }
 
 int MessageBox::showQuestion(QWidget *parent, const QString &title, const QString &text,
                              QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    return show(2, parent, title, text, buttons, defaultButton);
+    return show(MesBox::Question, parent, title, text, buttons, defaultButton);
 }
 
 int MessageBox::showWarning(QWidget *parent, const QString &title, const QString &text,
                             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    return show(3, parent, title, text, buttons, defaultButton);
+    return show(MesBox::Warning, parent, title, text, buttons, defaultButton);
 }
 
 int MessageBox::showError(QWidget *parent, const QString &title, const QString &text,
                           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    return show(4, parent, title, text, buttons, defaultButton);
+    return show(MesBox::Error, parent, title, text, buttons, defaultButton);
 }
 
 int MessageBox::showAbout(QWidget *parent, const QString &title, const QString &text,
                           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    return show(0, parent, title, text, buttons, defaultButton);
+    return show(MesBox::About, parent, title, text, buttons, defaultButton);
 }

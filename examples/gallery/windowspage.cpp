@@ -167,7 +167,7 @@ void WindowsPage::showcase()
     // A modal box would block the walk; the same box opened without a modal loop.
     auto *box = new MesBox(this->window(), tr("询问"), tr("是否把 600519 贵州茅台加入自选股？"),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    box->setStyle(2);
+    box->setStyle(MesBox::Question);
     present(box);
     showResult(tr("打开了询问消息框"));
 }
