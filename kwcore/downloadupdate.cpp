@@ -77,7 +77,7 @@ DownloadUpdate::~DownloadUpdate()
 
 QString DownloadUpdate::targetPath(const QUrl &url, DownloadType type)
 {
-    const QString dir = KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp");
+    const QString dir = KwUserDataMgr::getInstance()->getAllUsersTmpDir();
     if (type == DownloadUpdatePackage)
         return dir + QStringLiteral("/kwfn_update.zip");
     QString name = url.fileName(QUrl::FullyDecoded);

@@ -51,3 +51,8 @@ QString KwUserDataMgr::getAllUsersDir()
     m_resolved = true;
     return m_dir;
 }
+
+QString KwUserDataMgr::getAllUsersTmpDir()
+{
+    return getAllUsersDir() + QStringLiteral("/tmp");
+}

@@ -18,6 +18,9 @@ public:
     // that sets the variable before its first use gets it; as long as it does not change,
     // every call returns the same text. Safe to call from any thread.
     QString getAllUsersDir();
+    // getAllUsersDir() + "/tmp": the updater's parameter file, its log and lock, downloads.
+    // Not created here.
+    QString getAllUsersTmpDir();
 
     KwUserDataMgr(const KwUserDataMgr &) = delete;
     KwUserDataMgr &operator=(const KwUserDataMgr &) = delete;

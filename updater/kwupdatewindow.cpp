@@ -35,7 +35,7 @@ KwUpdateWindow::KwUpdateWindow(QWidget *parent)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setObjectName(QStringLiteral("updatewindow"));
-    m_tmpDir = KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp");
+    m_tmpDir = KwUserDataMgr::getInstance()->getAllUsersTmpDir();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

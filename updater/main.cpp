@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
     installQtTranslations();
 
-    const QString tmpDir = KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp");
+    const QString tmpDir = KwUserDataMgr::getInstance()->getAllUsersTmpDir();
     QDir().mkpath(tmpDir);
     // One updater per all-users folder: its log, parameters and the client's backup copy are
     // shared. A second run must not even start the log afresh under the first one.

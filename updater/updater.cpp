@@ -31,7 +31,7 @@ bool packageFits(const QString &installDir, qint64 packageBytes)
 
 Updater::Updater(QObject *parent)
     : QObject(parent)
-    , m_tmpDir(KwUserDataMgr::getInstance()->getAllUsersDir() + QStringLiteral("/tmp"))
+    , m_tmpDir(KwUserDataMgr::getInstance()->getAllUsersTmpDir())
 {
 }
 

@@ -94,7 +94,7 @@ PdfReportPage::~PdfReportPage()
 
 QString PdfReportPage::writeReport()
 {
-    const QString dir = KwUserDataMgr::getInstance()->getAllUsersDir() + "/tmp";
+    const QString dir = KwUserDataMgr::getInstance()->getAllUsersTmpDir();
     QDir().mkpath(dir);
     const QString path = dir + "/板块日报.pdf";
     QPdfWriter writer(path);

@@ -66,7 +66,7 @@ void setButtonPicture(QWidget *owner, const QString &buttonName, const QPixmap &
 // for a higher pixel ratio is saved as "name@2x.png", which tells Qt its ratio when read.
 QPair<QString, QString> layerPictures()
 {
-    const QString dir = KwUserDataMgr::getInstance()->getAllUsersDir() + "/tmp/gallery";
+    const QString dir = KwUserDataMgr::getInstance()->getAllUsersTmpDir() + "/gallery";
     QDir().mkpath(dir);
     QPixmap background = canvas(QSize(480, 640));
     QPainter p(&background);
