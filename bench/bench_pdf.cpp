@@ -1,6 +1,7 @@
 // Time from PopWebView::loadFile to the first rendered page, for a 1 MB and a 20 MB PDF, against
 // PDF.js opening the same bytes handed to the viewer page directly as a typed array (the page
-// fetches the file itself). Runs under a display (xvfb-run) with the web engine's environment.
+// fetches the file itself), and the peak memory of the web engine's processes during the 20 MB
+// open, for both. Runs under a display (xvfb-run) with the web engine's environment.
 
 #include "figures.h"
 #include "pdfjsbridge.h"
@@ -8,8 +9,10 @@
 #include "web/popwebview.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -72,6 +75,64 @@ void armFirstPage(PdfJsBridge *bridge)
         "PDFViewerApplication.close(); true"));
 }
 
+// The web engine's process tree: this process (the engine's browser side runs in it) and every
+// process below it (the zygotes, the renderers and the GPU process of QtWebEngineProcess).
+QList<int> processTree()
+{
+    QMultiHash<int, int> children;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString &entry : entries) {
+        bool isPid = false;
+        const int pid = entry.toInt(&isPid);
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!isPid || !stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid ...": the name may hold spaces, so count from its closing bracket.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1)
+            children.insert(fields.at(1).toInt(), pid);
+    }
+    QList<int> tree{int(QCoreApplication::applicationPid())};
+    for (int i = 0; i < tree.size(); ++i)
+        tree += children.values(tree.at(i));
+    return tree;
+}
+
+// Lets each process's peak resident size start again from its present size.
+void resetPeaks()
+{
+    for (const int pid : processTree()) {
+        QFile clear(QStringLiteral("/proc/%1/clear_refs").arg(pid));
+        if (clear.open(QIODevice::WriteOnly))
+            clear.write("5");
+    }
+}
+
+// The sum of the peak resident sizes (VmHWM) since resetPeaks, in megabytes.
+double peakMb()
+{
+    qint64 kb = 0;
+    for (const int pid : processTree()) {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                kb += line.mid(6).trimmed().split(' ').first().toLongLong();
+        }
+    }
+    return kb / 1024.0;
+}
+
+// Collects the page's garbage (the engine runs with --expose-gc here), so that each open starts
+// from the same heap, then starts the peaks again.
+void settle(PdfJsBridge *bridge)
+{
+    bridge->invokeJavaScriptAndWaitForResult(QStringLiteral("if (window.gc) { gc(); } true"));
+    resetPeaks();
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -82,22 +143,27 @@ struct Times
 {
     double project;
     double anchor;
+    double projectPeakMb;
+    double anchorPeakMb;
 };
 
 Times measure(PopWebView &popup, PdfJsBridge *bridge, const QString &path, int repetitions)
 {
-    std::vector<double> project, anchor;
+    std::vector<double> project, anchor, projectPeak, anchorPeak;
     const QString url = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
     for (int i = 0; i < repetitions; ++i) {
         armFirstPage(bridge);
+        settle(bridge);
         QElapsedTimer clock;
         clock.start();
         popup.loadFile(path);
         if (!waitFirstPage(bridge))
             qFatal("the viewer never showed %s", qPrintable(path));
         project.push_back(clock.nsecsElapsed() / 1e6);
+        projectPeak.push_back(peakMb());
 
         armFirstPage(bridge);
+        settle(bridge);
         clock.restart();
         bridge->invokeJavaScript(QStringLiteral("var x = new XMLHttpRequest(); x.open('GET', '%1'); x.responseType = 'arraybuffer';"
                                                 "x.onload = function () { PDFViewerApplication.open(new Uint8Array(x.response)); };"
@@ -105,14 +171,17 @@ Times measure(PopWebView &popup, PdfJsBridge *bridge, const QString &path, int r
         if (!waitFirstPage(bridge))
             qFatal("the viewer never showed %s directly", qPrintable(path));
         anchor.push_back(clock.nsecsElapsed() / 1e6);
+        anchorPeak.push_back(peakMb());
     }
-    return {median(project), median(anchor)};
+    return {median(project), median(anchor), median(projectPeak), median(anchorPeak)};
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    // For settle(): gc() in the page.
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --js-flags=--expose-gc");
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString small = writePdf(dir.filePath("report-1mb.pdf"), 1 << 20);
@@ -135,5 +204,8 @@ int main(int argc, char **argv)
     kwbench::figure("pdf20_ms", twenty.project);
     kwbench::figure("pdf20_anchor_ms", twenty.anchor);
     kwbench::figure("pdf20_ratio", twenty.project / twenty.anchor);
+    kwbench::figure("pdf20_peak_mb", twenty.projectPeakMb);
+    kwbench::figure("pdf20_anchor_peak_mb", twenty.anchorPeakMb);
+    kwbench::figure("pdf20_peak_ratio", twenty.projectPeakMb / twenty.anchorPeakMb);
     return 0;
 }

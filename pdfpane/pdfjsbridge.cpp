@@ -2,6 +2,7 @@
 
 #include "pdfdownloads.h"
 #include "pdfprinting.h"
+#include "pdfschemehandler.h"
 
 #include <QEventLoop>
 #include <QJsonArray>
@@ -31,6 +32,9 @@ PdfJsBridge::PdfJsBridge(QWebEnginePage *page, QWidget *parent)
     // qpdf_ShowPdfFile opens file:// URLs from the qrc page.
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+    // A page reaches only the schemes its profile had when the page loaded: the handler must be
+    // there before the viewer page is.
+    PdfSchemeHandler::forProfile(this->page()->profile());
     m_printing = std::make_unique<PdfPrinting>(this);
     m_downloads = std::make_unique<PdfDownloads>(this);
     connect(m_downloads.get(), &PdfDownloads::saved, this, &PdfJsBridge::documentSaved);
@@ -41,7 +45,10 @@ PdfJsBridge::PdfJsBridge(QWebEnginePage *page, QWidget *parent)
     });
 }
 
-PdfJsBridge::~PdfJsBridge() = default;
+PdfJsBridge::~PdfJsBridge()
+{
+    withdrawDocument();
+}
 
 QUrl PdfJsBridge::viewerUrl()
 {
@@ -171,7 +178,29 @@ QVariant PdfJsBridge::invokeJavaScriptAndWaitForResult(const QString &script, in
     return state->done ? state->result : QVariant();
 }
 
+void PdfJsBridge::showPdfData(const QByteArray &bytes)
+{
+    withdrawDocument();
+    m_scheme = PdfSchemeHandler::forProfile(page()->profile());
+    if (!m_scheme) {
+        // Base64 holds only letters, digits, '+', '/' and '=': safe inside the quotes.
+        invokeJavaScript(QStringLiteral("qpdf_ShowPdfFileBase64('%1')").arg(QLatin1String(bytes.toBase64())));
+        return;
+    }
+    m_documentUrl = m_scheme->publish(bytes);
+    invokeJavaScript(QStringLiteral("qpdf_ShowPdfFromHost(%1)").arg(scriptLiteral(m_documentUrl.toString())));
+}
+
+void PdfJsBridge::withdrawDocument()
+{
+    if (m_scheme)
+        m_scheme->withdraw(m_documentUrl);
+    m_scheme = nullptr;
+    m_documentUrl.clear();
+}
+
 void PdfJsBridge::close()
 {
-    invokeJavaScript(QStringLiteral("if (window.PDFViewerApplication) { PDFViewerApplication.close(); }"));
+    withdrawDocument();
+    invokeJavaScript(QStringLiteral("if (window.qpdf_close) { qpdf_close(); }"));
 }

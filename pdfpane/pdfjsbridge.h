@@ -2,6 +2,8 @@
 
 #include "pdfpane_export.h"
 
+#include <QPointer>
+#include <QUrl>
 #include <QVariant>
 #include <QWebEngineView>
 
@@ -9,12 +11,14 @@
 
 class PdfDownloads;
 class PdfPrinting;
+class PdfSchemeHandler;
 
 // A web engine view that hosts the PDF.js viewer page "qrc:/pdfpane/viewer.html" and runs
 // scripts in it. The page provides qpdf_ShowPdfFileBase64(text) and qpdf_ShowPdfFile(url)
-// beside PDF.js's own PDFViewerApplication. The viewer's print button prints through the
-// engine after the print dialog; its download button saves the document into the user's
-// download folder under a name no file there has yet.
+// beside PDF.js's own PDFViewerApplication; showPdfData hands it a document's bytes without a
+// script. The viewer's print button prints through the engine after the print dialog; its
+// download button saves the document into the user's download folder under a name no file
+// there has yet.
 class PDFPANE_EXPORT PdfJsBridge : public QWebEngineView
 {
     Q_OBJECT
@@ -57,7 +61,13 @@ public:
     // (the engine answers through them) and ends after `timeoutMs` whatever happens, with an
     // invalid QVariant, so a page that never answers cannot hang the caller.
     QVariant invokeJavaScriptAndWaitForResult(const QString &script, int timeoutMs = DefaultWaitMs);
-    // Closes the document shown; the viewer page stays.
+    // Shows the PDF whose bytes are `bytes` (shared, not copied) in place of the document shown.
+    // The page reads them with one request at a URL of the bridge's own scheme (see
+    // PdfSchemeHandler), where a Base64 script as large as the file would first have to be
+    // compiled; the bridge lets go of them once they are read, or when the document is replaced
+    // or closed first. Without the scheme the bytes go as a qpdf_ShowPdfFileBase64 script.
+    void showPdfData(const QByteArray &bytes);
+    // Closes the document shown, or on its way; the viewer page stays.
     void close();
 
 signals:
@@ -66,10 +76,13 @@ signals:
 
 private:
     void invokeInPieces(const QString &name, QStringView literal);
+    void withdrawDocument();
 
     // Members, not children: they go before the view's page does, so a print or download that
     // ends while the view is torn down reaches nothing.
     std::unique_ptr<PdfPrinting> m_printing;
     std::unique_ptr<PdfDownloads> m_downloads;
     QString m_documentName;
+    QPointer<PdfSchemeHandler> m_scheme; // the handler serving m_documentUrl, shared by the profile
+    QUrl m_documentUrl;
 };

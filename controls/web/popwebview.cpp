@@ -18,42 +18,6 @@
 
 namespace {
 
-// `head`, the Base64 form of `bytes`, then `tail`, in one string: the text is encoded straight
-// into the string's own buffer, so a document of tens of megabytes is not copied on the way.
-QString withBase64(QLatin1String head, const QByteArray &bytes, QLatin1String tail)
-{
-    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    const qsizetype size = bytes.size();
-    const qsizetype encoded = (size + 2) / 3 * 4;
-    QString text(head.size() + encoded + tail.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    const auto copyLatin1 = [](QLatin1String from, QChar *to) {
-        for (const char c : from)
-            *to++ = QLatin1Char(c);
-        return to;
-    };
-    out = copyLatin1(head, out);
-    const auto *in = reinterpret_cast<const uchar *>(bytes.constData());
-    qsizetype i = 0;
-    for (; i + 3 <= size; i += 3) {
-        const uint n = uint(in[i]) << 16 | uint(in[i + 1]) << 8 | in[i + 2];
-        *out++ = QLatin1Char(alphabet[n >> 18]);
-        *out++ = QLatin1Char(alphabet[(n >> 12) & 63]);
-        *out++ = QLatin1Char(alphabet[(n >> 6) & 63]);
-        *out++ = QLatin1Char(alphabet[n & 63]);
-    }
-    if (i < size) {
-        const bool two = i + 1 < size;
-        const uint n = uint(in[i]) << 16 | (two ? uint(in[i + 1]) << 8 : 0u);
-        *out++ = QLatin1Char(alphabet[n >> 18]);
-        *out++ = QLatin1Char(alphabet[(n >> 12) & 63]);
-        *out++ = two ? QLatin1Char(alphabet[(n >> 6) & 63]) : QLatin1Char('=');
-        *out++ = QLatin1Char('=');
-    }
-    copyLatin1(tail, out);
-    return text;
-}
-
 QVBoxLayout *bareColumn(QWidget *owner)
 {
     auto *layout = new QVBoxLayout(owner);
@@ -202,10 +166,10 @@ void PopWebView::renderPdfData()
 {
     if (!m_pdf || !m_pdf->ready)
         return;
-    // Base64 holds only letters, digits, '+', '/' and '=': safe inside the quotes.
-    const QString script = withBase64(QLatin1String("qpdf_ShowPdfFileBase64('"), m_pdf->data, QLatin1String("')"));
+    // The viewer reads the bytes as they are, through its own URL scheme: a Base64 script of
+    // the whole file would cost the page far more to compile than the file costs to open.
+    m_pdf->bridge->showPdfData(m_pdf->data);
     m_pdf->data.clear();
-    m_pdf->bridge->invokeJavaScript(script);
 }
 
 void PopWebView::renderPdfFile(const QString &file)

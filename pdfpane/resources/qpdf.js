@@ -132,20 +132,70 @@ function qpdf_base64Receiver(length, done) {
   };
 }
 
+// The request for a document the host serves (qpdf_ShowPdfFromHost) while it is on its way.
+// Whatever is shown or closed after it was made wins: the request stops, so that it can never
+// put its document over a later one when it arrives.
+var qpdf_fetching = null;
+
+function qpdf_stopFetching() {
+  var request = qpdf_fetching;
+  qpdf_fetching = null;
+  if (request) {
+    request.abort();
+  }
+}
+
 // Shows the PDF whose bytes are the Base64 text.
 function qpdf_ShowPdfFileBase64(text) {
+  qpdf_stopFetching();
   return qpdf_open(qpdf_decodeBase64(text));
 }
 
 // The host hands long texts over in pieces: decoding each on arrival keeps the decoding off the
 // time the document waits for.
 qpdf_ShowPdfFileBase64.receivePieces = function (length) {
+  qpdf_stopFetching();
   return qpdf_base64Receiver(length, qpdf_open);
 };
 
 // Shows the PDF at a file:// URL.
 function qpdf_ShowPdfFile(url) {
+  qpdf_stopFetching();
   return qpdf_open(url);
+}
+
+// Shows the PDF whose bytes the host serves at `url` (the bridge's kwpdf: scheme). They arrive
+// in one array buffer, as a file the page read itself would, and the host serves them once.
+function qpdf_ShowPdfFromHost(url) {
+  qpdf_stopFetching();
+  var request = new XMLHttpRequest();
+  qpdf_fetching = request;
+  request.open("GET", url);
+  request.responseType = "arraybuffer";
+  request.onload = function () {
+    if (qpdf_fetching !== request) {
+      return;
+    }
+    qpdf_fetching = null;
+    if (request.status === 200 && request.response) {
+      qpdf_open(new Uint8Array(request.response));
+    } else {
+      console.error("qpdf: the host did not serve " + url + " (" + request.status + ")");
+    }
+  };
+  request.onerror = function () {
+    if (qpdf_fetching === request) {
+      qpdf_fetching = null;
+    }
+    console.error("qpdf: the host did not serve " + url);
+  };
+  request.send();
+}
+
+// Closes the document shown, or on its way.
+function qpdf_close() {
+  qpdf_stopFetching();
+  PDFViewerApplication.close();
 }
 
 // The host clears the search with findController.reset(); this PDF.js keeps that step private,

@@ -17,22 +17,64 @@ private slots:
     void longLiteralsArriveWhole();
     void base64ReceiverTakesAnySplit();
     void showsLongBase64();
+    void bridgesShowTheirOwnData();
+    void laterCallWins_data();
+    void laterCallWins();
+    void servesOnlyDocumentsHeld_data();
+    void servesOnlyDocumentsHeld();
+    void bridgeDeletedWhileRead();
     void waitIsBounded();
 
 private:
-    int pagesCount() { return m_view->invokeJavaScriptAndWaitForResult("PDFViewerApplication.pagesCount").toInt(); }
+    static int pagesCount(PdfJsBridge &view) { return view.invokeJavaScriptAndWaitForResult("PDFViewerApplication.pagesCount").toInt(); }
+    int pagesCount() { return pagesCount(*m_view); }
+    static std::unique_ptr<PdfJsBridge> viewer();
+    static QUrl publish(PdfJsBridge &bridge, const QByteArray &bytes);
+    static QString read(PdfJsBridge &reader, const QUrl &url);
     std::unique_ptr<PdfJsBridge> m_view;
 };
 
+std::unique_ptr<PdfJsBridge> TestPdfJsBridge::viewer()
+{
+    auto view = std::make_unique<PdfJsBridge>();
+    view->resize(800, 600);
+    view->show();
+    QSignalSpy loaded(view.get(), &QWebEngineView::loadFinished);
+    view->setUrl(PdfJsBridge::viewerUrl());
+    return loaded.wait(20000) && loaded.first().first().toBool() ? std::move(view) : nullptr;
+}
+
+// The URL at which `bridge` offers `bytes`, kept from its page: the page's reader is replaced by
+// one that only notes the URL.
+QUrl TestPdfJsBridge::publish(PdfJsBridge &bridge, const QByteArray &bytes)
+{
+    bridge.invokeJavaScriptAndWaitForResult("window.qpdf_ShowPdfFromHost = function (url) { window.__url = url; }; true");
+    bridge.showPdfData(bytes);
+    return QUrl(bridge.invokeJavaScriptAndWaitForResult("window.__url").toString());
+}
+
+// What the page of `reader` gets at `url`: "<status>:<byte count>", or "refused".
+QString TestPdfJsBridge::read(PdfJsBridge &reader, const QUrl &url)
+{
+    reader.invokeJavaScriptAndWaitForResult(QString(
+        "window.__read = null; var x = new XMLHttpRequest(); x.open('GET', %1); x.responseType = 'arraybuffer';"
+        "x.onload = function () { window.__read = x.status + ':' + x.response.byteLength; };"
+        "x.onerror = x.onabort = function () { window.__read = 'refused'; }; x.send(); true")
+                                                .arg(PdfJsBridge::scriptLiteral(url.toString())));
+    QElapsedTimer clock;
+    clock.start();
+    QString result;
+    while (result.isEmpty() && clock.elapsed() < 10000) {
+        QTest::qWait(10);
+        result = reader.invokeJavaScriptAndWaitForResult("window.__read").toString();
+    }
+    return result;
+}
+
 void TestPdfJsBridge::initTestCase()
 {
-    m_view = std::make_unique<PdfJsBridge>();
-    m_view->resize(800, 600);
-    m_view->show();
-    QSignalSpy loaded(m_view.get(), &QWebEngineView::loadFinished);
-    m_view->setUrl(PdfJsBridge::viewerUrl());
-    QVERIFY(loaded.wait(20000));
-    QCOMPARE(loaded.first().first().toBool(), true);
+    m_view = viewer();
+    QVERIFY(m_view);
 }
 
 void TestPdfJsBridge::viewerProvidesEntryPoints()
@@ -162,6 +204,116 @@ void TestPdfJsBridge::showsLongBase64()
     QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), pages, 20000);
     m_view->close();
     QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), 0, 10000);
+}
+
+void TestPdfJsBridge::bridgesShowTheirOwnData()
+{
+    // Two viewers of one profile, each given two documents in turn without a pause: each shows
+    // its own later one.
+    auto other = viewer();
+    QVERIFY(other);
+    m_view->showPdfData(samplePdf(2));
+    other->showPdfData(samplePdf(4));
+    m_view->showPdfData(samplePdf(3));
+    other->showPdfData(samplePdf(5));
+    QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), 3, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(pagesCount(*other), 5, 15000);
+    // The document name still reaches a document handed over as bytes.
+    m_view->setDocumentName(QString::fromUtf8("季报.pdf"));
+    QCOMPARE(m_view->invokeJavaScriptAndWaitForResult("PDFViewerApplication._docFilename").toString(), QString::fromUtf8("季报.pdf"));
+    m_view->close();
+    QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), 0, 10000);
+    QCOMPARE(pagesCount(*other), 5);
+}
+
+void TestPdfJsBridge::laterCallWins_data()
+{
+    QTest::addColumn<QString>("later");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("shown") << QString("qpdf_ShowPdfFileBase64('%1')").arg(QString::fromLatin1(samplePdf(3).toBase64())) << 3;
+    QTest::newRow("closed") << QString("qpdf_close()") << 0;
+}
+
+void TestPdfJsBridge::laterCallWins()
+{
+    // A document still on its way when another is shown, or the viewer closed, must not turn up
+    // when it arrives.
+    QFETCH(QString, later);
+    QFETCH(int, pages);
+    auto publisher = viewer();
+    QVERIFY(publisher);
+    const QUrl earlier = publish(*publisher, samplePdf(2));
+    m_view->invokeJavaScript(QString("qpdf_ShowPdfFromHost(%1); %2").arg(PdfJsBridge::scriptLiteral(earlier.toString()), later));
+    QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), pages, 15000);
+    QTest::qWait(500);
+    QCOMPARE(pagesCount(), pages);
+    m_view->close();
+    QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), 0, 10000);
+}
+
+void TestPdfJsBridge::servesOnlyDocumentsHeld_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("unknown id") << "unknown";
+    QTest::newRow("closed") << "closed";
+    QTest::newRow("replaced") << "replaced";
+    QTest::newRow("bridge deleted") << "deleted";
+    QTest::newRow("read once already") << "read";
+    QTest::newRow("asked by a network page") << "network";
+}
+
+void TestPdfJsBridge::servesOnlyDocumentsHeld()
+{
+    QFETCH(QString, how);
+    const QByteArray bytes(1000, 'p');
+    auto publisher = viewer();
+    QVERIFY(publisher);
+    QUrl url = publish(*publisher, bytes);
+    QVERIFY2(url.scheme() == "kwpdf" && url.path().size() == 32, qPrintable(url.toString()));
+    const QUrl held = url;
+    if (how == "unknown") {
+        url.setPath(QString(32, '0'));
+    } else if (how == "closed") {
+        publisher->close();
+    } else if (how == "replaced") {
+        QVERIFY(publish(*publisher, bytes) != url);
+    } else if (how == "deleted") {
+        publisher.reset();
+    } else if (how == "read") {
+        QCOMPARE(read(*m_view, url), QString("200:1000"));
+    } else if (how == "network") {
+        // Pages from the network may not read documents, whatever their id: the document stays
+        // for the viewer.
+        PdfJsBridge page;
+        page.setHtml("<p>news</p>", QUrl("http://127.0.0.1:1/"));
+        QVERIFY(QSignalSpy(&page, &QWebEngineView::loadFinished).wait(10000));
+        QCOMPARE(read(page, url), QString("refused"));
+        QCOMPARE(read(*m_view, url), QString("200:1000"));
+    }
+    QCOMPARE(read(*m_view, url), QString("refused"));
+    if (how == "unknown")
+        QCOMPARE(read(*m_view, held), QString("200:1000")); // a known id is served meanwhile
+}
+
+void TestPdfJsBridge::bridgeDeletedWhileRead()
+{
+    // The viewer goes while its page reads a large document: nothing of it may be touched after.
+    // Once the reply has begun, the page stops taking data for a while (its thread is kept
+    // busy), so the engine is still reading the bytes when the viewer is deleted.
+    auto doomed = viewer();
+    QVERIFY(doomed);
+    doomed->invokeJavaScriptAndWaitForResult(
+        "var send = XMLHttpRequest.prototype.send;"
+        "XMLHttpRequest.prototype.send = function () { var x = this;"
+        "  x.addEventListener('readystatechange', function () { if (x.readyState !== 2) { return; }"
+        "    document.title = 'reading'; var t = Date.now(); while (Date.now() - t < 1500) {} });"
+        "  return send.apply(x, arguments); }; true");
+    QSignalSpy title(doomed.get(), &QWebEngineView::titleChanged);
+    doomed->showPdfData(QByteArray(24 << 20, 'x'));
+    QTRY_VERIFY_WITH_TIMEOUT(title.contains({QString("reading")}), 20000);
+    doomed.reset();
+    QTest::qWait(300);
+    QCOMPARE(m_view->invokeJavaScriptAndWaitForResult("6 * 7").toInt(), 42);
 }
 
 void TestPdfJsBridge::waitIsBounded()
