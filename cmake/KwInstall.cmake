@@ -32,6 +32,8 @@ install(TARGETS KwUpdate RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # $<INSTALL_INTERFACE:include/...> directories.
 function(kw_install_headers source_dir destination)
   file(GLOB_RECURSE headers RELATIVE ${source_dir} ${source_dir}/*.h)
+  # Private headers (*_p.h) are the libraries' own business.
+  list(FILTER headers EXCLUDE REGEX "_p\\.h$")
   foreach(header ${headers})
     get_filename_component(sub ${header} DIRECTORY)
     install(FILES ${source_dir}/${header} DESTINATION ${destination}/${sub})

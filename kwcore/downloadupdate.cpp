@@ -1,5 +1,6 @@
 #include "downloadupdate.h"
 
+#include "corelog_p.h"
 #include "kwuserdatamgr.h"
 
 #include <QDebug>
@@ -64,7 +65,7 @@ DownloadUpdate::~DownloadUpdate()
     if (!m_job)
         return;
     // No finished() from here: the receivers may be half destroyed (typically our parent).
-    qDebug().noquote() << "DownloadUpdate: cancelled on destruction" << m_job->url.toDisplayString();
+    qCDebug(lcCore).noquote() << "DownloadUpdate: cancelled on destruction" << m_job->url.toDisplayString();
     if (m_job->reply) {
         m_job->reply->disconnect(this);
         m_job->reply->abort();
@@ -195,7 +196,7 @@ void DownloadUpdate::downloadUnBlocked(const QUrl &url, bool *flag, const Downlo
     connect(reply, &QNetworkReply::finished, this, [this, reply] { onReplyFinished(reply); });
     m_job = std::move(job);
 
-    qDebug().noquote() << "DownloadUpdate: start" << url.toDisplayString() << "->" << m_filePath;
+    qCDebug(lcCore).noquote() << "DownloadUpdate: start" << url.toDisplayString() << "->" << m_filePath;
     if (flag)
         *flag = true;
 }
@@ -258,7 +259,7 @@ void DownloadUpdate::failLater(const QUrl &url, const QString &reason)
     QMetaObject::invokeMethod(
         this,
         [this, url, reason] {
-            qWarning().noquote() << "DownloadUpdate: failed" << url.toDisplayString() << ":" << reason;
+            qCWarning(lcCore).noquote() << "DownloadUpdate: failed" << url.toDisplayString() << ":" << reason;
             m_succeeded = false;
             m_errorString = reason;
             emit finished(reason);
@@ -376,7 +377,7 @@ void DownloadUpdate::endJob(const QString &reason)
     m_succeeded = ok;
     m_errorString = reason;
     if (ok) {
-        qDebug().noquote() << "DownloadUpdate: finished" << job->url.toDisplayString() << "(" << job->written << "bytes )";
+        qCDebug(lcCore).noquote() << "DownloadUpdate: finished" << job->url.toDisplayString() << "(" << job->written << "bytes )";
         if (job->lastPercent != 100)
             emit downloadProgress(100);
         emit finished(QString());
@@ -384,6 +385,6 @@ void DownloadUpdate::endJob(const QString &reason)
     }
     if (ownFile)
         QFile::remove(job->partPath);
-    qWarning().noquote() << "DownloadUpdate: failed" << job->url.toDisplayString() << ":" << reason;
+    qCWarning(lcCore).noquote() << "DownloadUpdate: failed" << job->url.toDisplayString() << ":" << reason;
     emit finished(reason);
 }

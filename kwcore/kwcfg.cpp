@@ -1,5 +1,6 @@
 #include "kwcfg.h"
 
+#include "corelog_p.h"
 #include "regularfile.h"
 
 #include "kwuserdatamgr.h"
@@ -33,19 +34,19 @@ QJsonObject readObjectFile(const QString &path, bool *exists, bool *valid)
     QByteArray content;
     QString why;
     if (!readRegularFile(path, MaxConfigBytes, &content, &why)) {
-        qWarning().noquote() << QStringLiteral("Kwcfg: %1; using the built-in defaults").arg(why);
+        qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: %1; using the built-in defaults").arg(why);
         return QJsonObject();
     }
     QJsonParseError err;
     const QJsonDocument doc = QJsonDocument::fromJson(content, &err);
     if (err.error != QJsonParseError::NoError) {
-        qWarning().noquote() << QStringLiteral("Kwcfg: %1 is malformed (%2 at offset %3); using the built-in defaults")
+        qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: %1 is malformed (%2 at offset %3); using the built-in defaults")
                                     .arg(path, err.errorString())
                                     .arg(err.offset);
         return QJsonObject();
     }
     if (!doc.isObject()) {
-        qWarning().noquote() << QStringLiteral("Kwcfg: %1 is malformed (the top level is not an object); using the built-in defaults")
+        qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: %1 is malformed (the top level is not an object); using the built-in defaults")
                                     .arg(path);
         return QJsonObject();
     }
@@ -60,7 +61,7 @@ const QJsonObject &builtInDefaults()
         bool valid = false;
         const QJsonObject o = readObjectFile(Kwcfg::defaultConfigPath(), &exists, &valid);
         if (!exists)
-            qWarning().noquote() << "Kwcfg: the built-in defaults are missing from the library's resources";
+            qCWarning(lcCore).noquote() << "Kwcfg: the built-in defaults are missing from the library's resources";
         return o;
     }();
     return defaults;
@@ -73,7 +74,7 @@ QJsonValue pick(const QJsonObject &user, const QString &path, QLatin1String key,
     if (v.type() == type)
         return v;
     if (!v.isUndefined())
-        qWarning().noquote() << QStringLiteral("Kwcfg: member \"%1\" of %2 has the wrong type; using the built-in default")
+        qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: member \"%1\" of %2 has the wrong type; using the built-in default")
                                     .arg(key, path);
     return builtInDefaults().value(key);
 }
@@ -85,7 +86,7 @@ QList<MenuItemInfo> parseMenu(const QString &key, const QJsonArray &entries)
         const QJsonObject o = v.toObject();
         const QJsonValue id = o.value(QLatin1String("id"));
         if (!id.isDouble()) {
-            qWarning().noquote() << QStringLiteral("Kwcfg: an entry of menu \"%1\" has no numeric id; skipped").arg(key);
+            qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: an entry of menu \"%1\" has no numeric id; skipped").arg(key);
             continue;
         }
         MenuItemInfo item;
@@ -256,7 +257,7 @@ QList<MenuItemInfo> Kwcfg::menuItems(const QString &key) const
 void Kwcfg::setIndiInfo(const IndiItemInfo &info)
 {
     if (info.name.empty()) {
-        qWarning().noquote() << "Kwcfg::setIndiInfo: refused a record without an indicator name";
+        qCWarning(lcCore).noquote() << "Kwcfg::setIndiInfo: refused a record without an indicator name";
         return;
     }
     ensureLoaded();
@@ -269,7 +270,7 @@ bool Kwcfg::persistIndicatorsLocked()
 {
     const QString path = m_configDir + QStringLiteral("/kwcfg.json");
     if (!QDir().mkpath(m_configDir)) {
-        qWarning().noquote() << "Kwcfg: cannot create the configuration folder" << m_configDir;
+        qCWarning(lcCore).noquote() << "Kwcfg: cannot create the configuration folder" << m_configDir;
         return false;
     }
 
@@ -279,7 +280,7 @@ bool Kwcfg::persistIndicatorsLocked()
         QString why;
         if (!readRegularFile(path, MaxConfigBytes, &content, &why)) {
             // Writing now would replace members we could not even read.
-            qWarning().noquote() << QStringLiteral("Kwcfg: %1; indicator settings not saved").arg(why);
+            qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: %1; indicator settings not saved").arg(why);
             return false;
         }
         QJsonParseError err;
@@ -291,11 +292,11 @@ bool Kwcfg::persistIndicatorsLocked()
             const QString bad = path + QStringLiteral(".bad");
             QFile::remove(bad);
             if (!QFile::rename(path, bad)) {
-                qWarning().noquote() << QStringLiteral("Kwcfg: cannot keep the malformed %1 aside as %2; indicator settings not saved")
+                qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: cannot keep the malformed %1 aside as %2; indicator settings not saved")
                                             .arg(path, bad);
                 return false;
             }
-            qWarning().noquote() << QStringLiteral("Kwcfg: the malformed %1 was kept as %2").arg(path, bad);
+            qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: the malformed %1 was kept as %2").arg(path, bad);
         }
     }
 
@@ -307,7 +308,7 @@ bool Kwcfg::persistIndicatorsLocked()
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0
         || !out.commit()) {
-        qWarning().noquote() << QStringLiteral("Kwcfg: cannot write %1 (%2)").arg(path, out.errorString());
+        qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: cannot write %1 (%2)").arg(path, out.errorString());
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "kwuserdatamgr.h"
 
+#include "corelog_p.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -44,7 +46,7 @@ QString KwUserDataMgr::getAllUsersDir()
     // append "/tmp" and compare paths as texts.
     const QString dir = QDir::cleanPath(QFileInfo(raw).absoluteFilePath());
     if (!QDir().mkpath(dir))
-        qWarning().noquote() << "KwUserDataMgr: cannot create the all-users folder" << dir;
+        qCWarning(lcCore).noquote() << "KwUserDataMgr: cannot create the all-users folder" << dir;
 
     m_source = source;
     m_dir = dir;

@@ -1,5 +1,6 @@
 #include "verinfoparse.h"
 
+#include "corelog_p.h"
 #include "regularfile.h"
 
 #include <QDebug>
@@ -111,7 +112,7 @@ UpdateFlowPrivate VerInfoParse::updateInfoParse(const QString &text)
     if (ok && parseObject(json, info, why))
         return info;
 
-    qWarning().noquote() << "VerInfoParse: unusable version description:" << why;
+    qCWarning(lcCore).noquote() << "VerInfoParse: unusable version description:" << why;
     return UpdateFlowPrivate();
 }
 

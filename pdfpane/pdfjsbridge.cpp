@@ -1,5 +1,6 @@
 #include "pdfjsbridge.h"
 
+#include "pdfpanelog_p.h"
 #include "pdfdownloads.h"
 #include "pdfprinting.h"
 #include "pdfschemehandler.h"
@@ -174,7 +175,7 @@ QVariant PdfJsBridge::invokeJavaScriptAndWaitForResult(const QString &script, in
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (!state->done)
-        qWarning().noquote() << "PdfJsBridge: no answer within" << timeoutMs << "ms:" << script.left(80);
+        qCWarning(lcPdfPane).noquote() << "PdfJsBridge: no answer within" << timeoutMs << "ms:" << script.left(80);
     return state->done ? state->result : QVariant();
 }
 

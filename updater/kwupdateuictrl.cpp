@@ -1,5 +1,6 @@
 #include "kwupdateuictrl.h"
 
+#include "updatercategory_p.h"
 #include "ui_kwendupdate.h"
 #include "ui_kwfailupdate.h"
 #include "ui_kwstartupdate.h"
@@ -66,7 +67,7 @@ void KwUpdateUiCtrl::loadStyleSheet()
     Q_INIT_RESOURCE(updater);
     QFile file(QStringLiteral(":/img/style.css"));
     if (!file.open(QIODevice::ReadOnly)) {
-        qDebug().noquote() << file.errorString();
+        qCDebug(lcUpdate).noquote() << file.errorString();
         return;
     }
     setStyleSheet(QString::fromUtf8(file.readAll()));

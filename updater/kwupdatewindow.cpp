@@ -1,5 +1,6 @@
 #include "kwupdatewindow.h"
 
+#include "updatercategory_p.h"
 #include "kwupdateuictrl.h"
 #include "packageinstaller.h"
 #include "updatefailure.h"
@@ -107,7 +108,7 @@ void KwUpdateWindow::slotUpdateFinished(bool isRun)
     if (isRun) {
         const QStringList parts = QProcess::splitCommand(command);
         if (!QProcess::startDetached(parts.value(0), QStringList(), m_restartDir))
-            qWarning().noquote() << "cannot start" << command;
+            qCWarning(lcUpdate).noquote() << "cannot start" << command;
     }
     leave();
 }
@@ -133,7 +134,7 @@ void KwUpdateWindow::cancelUpdate()
         // end page (progress 120) says so. Putting the client's copy from the all-users folder
         // in its place instead would install files that nobody checked and anybody could have
         // written there, or an installation with nothing in it.
-        qWarning() << "cancel came after the update was complete; the new installation stays";
+        qCWarning(lcUpdate) << "cancel came after the update was complete; the new installation stays";
         m_canceling = false;
         return;
     }

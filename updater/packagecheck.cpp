@@ -1,5 +1,6 @@
 #include "packagecheck.h"
 
+#include "updatercategory_p.h"
 #include "regularfile.h"
 
 #include <QDebug>
@@ -180,12 +181,12 @@ bool PackageCheck::finish()
                                                     .arg(QString::fromLatin1(actual), QString::fromLatin1(m_expectedSha256)));
     }
     if (!m_haveKey) {
-        qWarning() << "no trusted key: the package is installed without a signature check";
+        qCWarning(lcUpdate) << "no trusted key: the package is installed without a signature check";
         return true;
     }
     QString why;
     if (!m_signature.finish(&why))
         return fail(UpdateFailure::Signature, why);
-    qDebug().noquote() << "package signature verified:" << m_signature.trustedComment();
+    qCDebug(lcUpdate).noquote() << "package signature verified:" << m_signature.trustedComment();
     return true;
 }

@@ -1,5 +1,6 @@
 #include "packageinstaller.h"
 
+#include "updatercategory_p.h"
 #include "packageunpacker.h"
 #include "stagepause.h"
 
@@ -144,7 +145,7 @@ QString PackageInstaller::refusalReason(const QString &installDir)
 bool PackageInstaller::fail(const QString &why)
 {
     m_error = why;
-    qWarning().noquote() << "PackageInstaller:" << why;
+    qCWarning(lcUpdate).noquote() << "PackageInstaller:" << why;
     return false;
 }
 
@@ -152,7 +153,7 @@ bool PackageInstaller::removeIfThere(const QString &path)
 {
     if (!exists(path))
         return true;
-    qDebug().noquote() << "PackageInstaller: removing" << path;
+    qCDebug(lcUpdate).noquote() << "PackageInstaller: removing" << path;
     return removeTree(path) || fail(QStringLiteral("cannot remove %1").arg(path));
 }
 
@@ -160,14 +161,14 @@ bool PackageInstaller::recover()
 {
     QDir fs;
     if (!exists(m_installDir) && exists(asideDir())) {
-        qWarning().noquote() << "PackageInstaller: an interrupted update left the installation at" << asideDir()
+        qCWarning(lcUpdate).noquote() << "PackageInstaller: an interrupted update left the installation at" << asideDir()
                              << "; putting it back";
         if (!fs.rename(asideDir(), m_installDir))
             return fail(QStringLiteral("cannot put %1 back to %2").arg(asideDir(), m_installDir));
     }
     if (exists(asideDir())) {
         // The swap went through: what is in place is the new installation, complete.
-        qWarning().noquote() << "PackageInstaller: an interrupted update left the old installation at" << asideDir();
+        qCWarning(lcUpdate).noquote() << "PackageInstaller: an interrupted update left the old installation at" << asideDir();
         if (!fs.rename(asideDir(), freeTrashPath()))
             return fail(QStringLiteral("cannot remove %1").arg(asideDir()));
     }
@@ -193,7 +194,7 @@ void PackageInstaller::removeTrash()
     for (const QString &name : trash) {
         const QString path = dir.absolutePath() + QLatin1Char('/') + name;
         if (!removeTree(path))
-            qWarning().noquote() << "PackageInstaller: cannot remove" << path << "; it is left for a later update";
+            qCWarning(lcUpdate).noquote() << "PackageInstaller: cannot remove" << path << "; it is left for a later update";
     }
 }
 
@@ -278,7 +279,7 @@ bool PackageInstaller::replace()
         return true;
     const QString why = QStringLiteral("cannot move %1 to %2").arg(stagingDir(), m_installDir);
     if (!fs.rename(asideDir(), m_installDir))
-        qCritical().noquote() << "PackageInstaller: the old installation stays at" << asideDir();
+        qCCritical(lcUpdate).noquote() << "PackageInstaller: the old installation stays at" << asideDir();
     discardStaging();
     return fail(why);
 }
@@ -289,7 +290,7 @@ void PackageInstaller::commit()
         return;
     // Renamed first: a half-deleted copy under the name "old" would be put back by recover().
     if (!QDir().rename(asideDir(), freeTrashPath())) {
-        qWarning().noquote() << "PackageInstaller: cannot remove the old installation at" << asideDir();
+        qCWarning(lcUpdate).noquote() << "PackageInstaller: cannot remove the old installation at" << asideDir();
         return;
     }
     pauseAtStage("commit");

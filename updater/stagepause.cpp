@@ -1,5 +1,7 @@
 #include "stagepause.h"
 
+#include "updatercategory_p.h"
+
 #include <QByteArray>
 #include <QDebug>
 #include <QThread>
@@ -33,7 +35,7 @@ void pauseAtStage(const char *stage)
     const Pause &pause = configured();
     if (pause.stage.isEmpty() || pause.stage != stage)
         return;
-    qDebug().noquote() << "test pause at" << stage;
+    qCDebug(lcUpdate).noquote() << "test pause at" << stage;
     if (pause.msec >= 0) {
         QThread::msleep(static_cast<unsigned long>(pause.msec));
         return;

@@ -1,5 +1,7 @@
 #include "updatefailure.h"
 
+#include "updatercategory_p.h"
+
 #include <QDebug>
 
 QString failureText(UpdateFailure failure)
@@ -29,5 +31,5 @@ QString failureText(UpdateFailure failure)
 
 void logUpdateFailure(const QString &reason)
 {
-    qWarning().noquote() << "update failed, the installation was kept:" << reason;
+    qCWarning(lcUpdate).noquote() << "update failed, the installation was kept:" << reason;
 }

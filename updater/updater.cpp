@@ -1,5 +1,6 @@
 #include "updater.h"
 
+#include "updatercategory_p.h"
 #include "packageinstaller.h"
 #include "stagepause.h"
 #include "updatestages.h"
@@ -72,7 +73,7 @@ void Updater::startUpdate(QString verfile, QString updateDir)
     if (!prepare(updateDir, info))
         return;
     emit signalProgress(UpdateProgress::DownloadStart, QStringLiteral("正在下载更新包..."));
-    qDebug().noquote() << Q_FUNC_INFO << "download pack path:" << info.url;
+    qCDebug(lcUpdate).noquote() << Q_FUNC_INFO << "download pack path:" << info.url;
     startDownload(info.url, info.size > 0 ? qMin<qint64>(info.size, MaxPackageBytes) : MaxPackageBytes);
 }
 
@@ -183,7 +184,7 @@ void Updater::slotDownloadFinished()
         fail(UpdateFailure::Network, QStringLiteral("download failed: %1").arg(m_download->errorString()));
         return;
     }
-    qDebug() << "download finished";
+    qCDebug(lcUpdate) << "download finished";
     emit signalProgress(UpdateProgress::Downloaded, QStringLiteral("下载完成"));
     emit signalProgress(UpdateProgress::Downloaded, QStringLiteral("正在解压..."));
     if (!install())
@@ -191,12 +192,12 @@ void Updater::slotDownloadFinished()
     settle();
     if (isCanceled()) {
         if (!m_installer->rollback())
-            qCritical().noquote() << "cannot put the old installation back:" << m_installer->errorString();
+            qCCritical(lcUpdate).noquote() << "cannot put the old installation back:" << m_installer->errorString();
         stop(UpdateStep::DownloadOver);
         return;
     }
     m_installer->commit();
-    qDebug() << "update complete";
+    qCDebug(lcUpdate) << "update complete";
     stop(UpdateStep::Replaced);
     emit signalProgress(UpdateProgress::Complete, QStringLiteral("更新完成..."));
 }
@@ -229,9 +230,9 @@ bool Updater::install()
         fail(UpdateFailure::Install, m_installer->errorString());
         return false;
     }
-    qDebug().noquote() << QStringLiteral("compressed:") + m_installer->packageDir() + QLatin1Char('/') + PackageName
+    qCDebug(lcUpdate).noquote() << QStringLiteral("compressed:") + m_installer->packageDir() + QLatin1Char('/') + PackageName
             + QStringLiteral(" to:") + m_updateDir;
-    qDebug().noquote() << "compressed files:" << files.join(QStringLiteral(", "));
+    qCDebug(lcUpdate).noquote() << "compressed files:" << files.join(QStringLiteral(", "));
     return true;
 }
 

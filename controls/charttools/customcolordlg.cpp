@@ -1,5 +1,6 @@
 #include "charttools/customcolordlg.h"
 
+#include "controlslog_p.h"
 #include "charttools/kwsampleline.h"
 #include "charttools/pickertext.h"
 #include "navigation/kwline.h"
@@ -87,7 +88,7 @@ void CustomColorDlg::onBtnClicked()
     if (!button)
         return;
     m_colorName = button->palette().color(QPalette::Window).name();
-    qDebug() << m_colorName;
+    qCDebug(lcControls) << m_colorName;
 }
 
 void CustomColorDlg::onSubmitBtnClicked()

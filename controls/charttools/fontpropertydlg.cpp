@@ -1,5 +1,6 @@
 #include "charttools/fontpropertydlg.h"
 
+#include "controlslog_p.h"
 #include "charttools/dialogbuttons.h"
 
 #include "charttools/colorcontrolwidget.h"
@@ -105,7 +106,7 @@ void FontPropertyDlg::connectEdits()
 {
     connect(m_textEdit, &QTextEdit::textChanged, this, [this] {
         m_fontStyle.strText = m_textEdit->toPlainText();
-        qDebug() << m_fontStyle.strText;
+        qCDebug(lcControls) << m_fontStyle.strText;
     });
     connect(m_fontBox, &QComboBox::currentTextChanged, this, [this](const QString &text) {
         m_fontStyle.strFamily = text;
@@ -149,11 +150,11 @@ void FontPropertyDlg::onSubmitClicked()
 {
     accept();
     emit styleChanged(m_fontStyle);
-    qDebug() << "m_fontStyle.isBold = " << m_fontStyle.isBold;
-    qDebug() << "m_fontStyle.istilt = " << m_fontStyle.istilt;
-    qDebug() << "m_fontStyle.isUnderLine = " << m_fontStyle.isUnderLine;
-    qDebug() << "m_fontStyle.pointSize = " << m_fontStyle.pointSize;
-    qDebug() << "m_fontStyle.strFamily = " << m_fontStyle.strFamily;
-    qDebug() << "m_fontStyle.strText = " << m_fontStyle.strText;
-    qDebug() << "m_fontStyle.strColor = " << m_fontStyle.strColor;
+    qCDebug(lcControls) << "m_fontStyle.isBold = " << m_fontStyle.isBold;
+    qCDebug(lcControls) << "m_fontStyle.istilt = " << m_fontStyle.istilt;
+    qCDebug(lcControls) << "m_fontStyle.isUnderLine = " << m_fontStyle.isUnderLine;
+    qCDebug(lcControls) << "m_fontStyle.pointSize = " << m_fontStyle.pointSize;
+    qCDebug(lcControls) << "m_fontStyle.strFamily = " << m_fontStyle.strFamily;
+    qCDebug(lcControls) << "m_fontStyle.strText = " << m_fontStyle.strText;
+    qCDebug(lcControls) << "m_fontStyle.strColor = " << m_fontStyle.strColor;
 }

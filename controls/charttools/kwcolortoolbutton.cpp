@@ -1,5 +1,6 @@
 #include "charttools/kwcolortoolbutton.h"
 
+#include "controlslog_p.h"
 #include "charttools/kwsampleline.h"
 #include "charttools/pickertext.h"
 
@@ -13,8 +14,8 @@ KwColorToolButton::KwColorToolButton(QWidget *parent)
     setPopupMode(QToolButton::MenuButtonPopup);
     updateIcon();
     connect(this, &QToolButton::clicked, this, &KwColorToolButton::colorClicked);
-    connect(this, &QToolButton::pressed, this, [] { qDebug() << "pressed"; });
-    connect(this, &QToolButton::toggled, this, [](bool) { qDebug() << "pressed"; });
+    connect(this, &QToolButton::pressed, this, [] { qCDebug(lcControls) << "pressed"; });
+    connect(this, &QToolButton::toggled, this, [](bool) { qCDebug(lcControls) << "pressed"; });
 }
 
 QColor KwColorToolButton::color() const

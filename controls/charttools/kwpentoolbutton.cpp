@@ -1,5 +1,6 @@
 #include "charttools/kwpentoolbutton.h"
 
+#include "controlslog_p.h"
 #include "charttools/kwsampleline.h"
 #include "charttools/pickertext.h"
 
@@ -57,7 +58,7 @@ QColor KwPenToolButton::color() const
 void KwPenToolButton::setColor(const QColor &color)
 {
     m_color = color;
-    qDebug() << "KwPenToolButton set color:" << color;
+    qCDebug(lcControls) << "KwPenToolButton set color:" << color;
 }
 
 QSize KwPenToolButton::itemIconSize() const

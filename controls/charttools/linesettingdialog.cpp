@@ -1,5 +1,6 @@
 #include "charttools/linesettingdialog.h"
 
+#include "controlslog_p.h"
 #include "charttools/dialogbuttons.h"
 
 #include "charttools/colorcontrolwidget.h"
@@ -121,28 +122,28 @@ LineSetting LineSettingDialog::lineSetting() const
 void LineSettingDialog::onColorChanged(const QString &strClr)
 {
     m_setting.strColor = strClr;
-    qDebug() << Q_FUNC_INFO << strClr;
+    qCDebug(lcControls) << Q_FUNC_INFO << strClr;
 }
 
 void LineSettingDialog::onLineWidthChanged(const int &nWidth)
 {
     m_setting.nWidth = nWidth;
-    qDebug() << Q_FUNC_INFO << nWidth;
+    qCDebug(lcControls) << Q_FUNC_INFO << nWidth;
 }
 
 void LineSettingDialog::onLineStyleChanged(Qt::PenStyle style)
 {
     m_setting.penStyle = style;
-    qDebug() << Q_FUNC_INFO << style;
+    qCDebug(lcControls) << Q_FUNC_INFO << style;
 }
 
 void LineSettingDialog::onBtnClicked()
 {
     accept();
     emit settingChanged(m_setting);
-    qDebug() << m_setting.strColor;
-    qDebug() << m_setting.nWidth;
-    qDebug() << m_setting.penStyle;
+    qCDebug(lcControls) << m_setting.strColor;
+    qCDebug(lcControls) << m_setting.nWidth;
+    qCDebug(lcControls) << m_setting.penStyle;
 }
 
 ArrowSettingDialog::ArrowSettingDialog(QWidget *parent)
@@ -187,13 +188,13 @@ ArrowSetting ArrowSettingDialog::arrowSetting() const
 void ArrowSettingDialog::onColorChanged(const QString &strClr)
 {
     m_setting.strColor = strClr;
-    qDebug() << Q_FUNC_INFO << strClr;
+    qCDebug(lcControls) << Q_FUNC_INFO << strClr;
 }
 
 void ArrowSettingDialog::onLineWidthChanged(const int &nWidth)
 {
     m_setting.nWidth = nWidth;
-    qDebug() << Q_FUNC_INFO << nWidth;
+    qCDebug(lcControls) << Q_FUNC_INFO << nWidth;
 }
 
 void ArrowSettingDialog::onBtnClicked()

@@ -1,5 +1,6 @@
 #include "charttools/parasettingdialog.h"
 
+#include "controlslog_p.h"
 #include "charttools/colorcontrolwidget.h"
 #include "charttools/kwsampleline.h"
 #include "charttools/pickertext.h"
@@ -263,7 +264,7 @@ void ParaSettingDialog::setParamValue(int row, int value)
     // Rows are listed once built: a value set while building is not an edit.
     if (row < 0 || row >= m_spinBoxes.size() || size_t(row) >= m_info.params.size())
         return;
-    qDebug() << "nValue = " << value;
+    qCDebug(lcControls) << "nValue = " << value;
     m_info.params[size_t(row)].value = value;
     storeRecord();
 }
@@ -272,7 +273,7 @@ void ParaSettingDialog::setLineWidth(int row, int width)
 {
     if (row < 0 || row >= m_widthButtons.size() || size_t(row) >= m_info.lines.size())
         return;
-    qDebug() << "nWidth = " << width;
+    qCDebug(lcControls) << "nWidth = " << width;
     m_info.lines[size_t(row)].width = width;
     storeRecord();
 }
@@ -311,5 +312,5 @@ void ParaSettingDialog::onsaveBtnClicked()
 
 void ParaSettingDialog::test()
 {
-    qDebug() << "11111111111111";
+    qCDebug(lcControls) << "11111111111111";
 }

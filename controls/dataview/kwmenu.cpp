@@ -1,5 +1,7 @@
 #include "dataview/kwmenu.h"
 
+#include "controlslog_p.h"
+
 #include <QDebug>
 
 namespace {
@@ -85,7 +87,7 @@ void KwMenu::setActionData(ActionDataRole role, const QVariant &value)
         return;
     QAction *action = actionById(relabel.id);
     if (!action) {
-        qDebug() << "KwMenu::setActionData: no action" << int(relabel.id) << "for role" << int(role);
+        qCDebug(lcControls) << "KwMenu::setActionData: no action" << int(relabel.id) << "for role" << int(role);
         return;
     }
     action->setText(QString::fromUtf8(value.toInt() != 0 ? relabel.whenSet : relabel.whenClear));

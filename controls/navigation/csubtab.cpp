@@ -1,5 +1,6 @@
 #include "navigation/csubtab.h"
 
+#include "controlslog_p.h"
 #include "navigation/kwline.h"
 
 #include <QButtonGroup>
@@ -63,7 +64,7 @@ void CSubTab::addButton(const QString &text, const int &id, KwLine *line)
 {
     // The id of a button its owner deleted is free again.
     if (id >= 0 && m_buttons.value(id)) {
-        qDebug() << "CSubTab::addButton: id already in use" << id << text;
+        qCDebug(lcControls) << "CSubTab::addButton: id already in use" << id << text;
         // Made for this bar (often as its child), it would otherwise sit unplaced at (0, 0).
         delete line;
         return;

@@ -1,5 +1,7 @@
 #include "web/baseview.h"
 
+#include "web/weblog_p.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QEvent>
@@ -64,7 +66,7 @@ void follow(const Windows windows, QEvent *event)
             if (!window)
                 continue;
             window->close();
-            qDebug() << "BaseView::eventFilter";
+            qCDebug(lcWeb) << "BaseView::eventFilter";
         }
     }
 }
@@ -113,13 +115,13 @@ BaseView::~BaseView()
 void BaseView::addWindow(QWidget *window)
 {
     if (addFront(m_windows, window))
-        qDebug() << "BaseView::addWindow";
+        qCDebug(lcWeb) << "BaseView::addWindow";
 }
 
 void BaseView::remove(QWidget *window)
 {
     removeFirst(m_windows, window);
-    qDebug() << "BaseView::remove";
+    qCDebug(lcWeb) << "BaseView::remove";
 }
 
 QVector<QWidget *> BaseView::windows() const

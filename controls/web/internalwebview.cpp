@@ -1,5 +1,6 @@
 #include "web/internalwebview.h"
 
+#include "web/weblog_p.h"
 #include "web/internalwebchannel.h"
 #include "web/internalwebpage.h"
 #include "web/popwebview.h"
@@ -14,7 +15,7 @@ InternalWebView::InternalWebView(QWidget *parent)
     : QWebEngineView(parent)
 {
     setPage(new InternalWebPage(this));
-    qDebug() << "InternalWebView";
+    qCDebug(lcWeb) << "InternalWebView";
 }
 
 InternalWebView::InternalWebView(QUrl url, QWebEnginePage *page, QWidget *parent)

@@ -1,5 +1,6 @@
 #include "web/popwebview.h"
 
+#include "web/weblog_p.h"
 #include "web/baseview.h"
 #include "web/internalwebpage.h"
 #include "web/internalwebview.h"
@@ -45,7 +46,7 @@ PopWebView::~PopWebView()
     dropPdfState();
     if (BaseView::exists())
         BaseView::instance().remove(this);
-    qDebug() << "PopWebView::~PopWebView()";
+    qCDebug(lcWeb) << "PopWebView::~PopWebView()";
 }
 
 void PopWebView::createWg()
@@ -106,7 +107,7 @@ void PopWebView::onDownloadFinished()
     if (!QFileInfo::exists(path))
         return;
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    qDebug() << "PopWebView: downloaded" << absolute;
+    qCDebug(lcWeb) << "PopWebView: downloaded" << absolute;
     loadFile(absolute);
 }
 
@@ -122,7 +123,7 @@ void PopWebView::dropPdfState()
 
 void PopWebView::initPDFENV()
 {
-    qDebug() << "PopWebView::initPDFENV()";
+    qCDebug(lcWeb) << "PopWebView::initPDFENV()";
     if (m_pdf) {
         if (QLayout *layout = getCentralWidget()->layout())
             layout->removeWidget(m_pdf->bridge);
@@ -149,7 +150,7 @@ bool PopWebView::loadFile(const QString &path)
 {
     if (!m_pdf)
         return false;
-    qDebug() << "PopWebView::loadFile(const QString &path) << " << path;
+    qCDebug(lcWeb) << "PopWebView::loadFile(const QString &path) << " << path;
     if (!QFileInfo::exists(path))
         return false;
     QFile file(path);
@@ -184,11 +185,11 @@ void PopWebView::renderPdfFile(const QString &file)
 
 void PopWebView::onLoadFinished(bool status)
 {
-    qDebug() << "PopWebView::onLoadFinished << " << status;
+    qCDebug(lcWeb) << "PopWebView::onLoadFinished << " << status;
     if (!m_pdf)
         return;
     if (!status) {
-        qCritical() << "Unable to initialize the web view";
+        qCCritical(lcWeb) << "Unable to initialize the web view";
         return;
     }
     m_pdf->ready = true;

@@ -1,4 +1,6 @@
 #include "widgets/keytipsmaster.h"
+
+#include "controlslog_p.h"
 #include "ui_keytipsmaster.h"
 
 #include "kwcfg.h"
@@ -95,13 +97,13 @@ void KeyTipsMaster::loadShortcuts()
     QByteArray content;
     QString why;
     if (!readRegularFile(Kwcfg::getInstance()->getShortCutCfgPath(), MaxShortcutFileBytes, &content, &why)) {
-        qDebug() << "file open failed..." << why;
+        qCDebug(lcControls) << "file open failed..." << why;
         notice = QString::fromUtf8("无法读取快捷键文件");
     } else {
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(content, &error);
         if (error.error != QJsonParseError::NoError) {
-            qDebug() << "shortcut file parse failed..." << error.errorString();
+            qCDebug(lcControls) << "shortcut file parse failed..." << error.errorString();
             notice = QString::fromUtf8("无法读取快捷键文件");
         }
         const QJsonArray keys = document.object().value("keys").toArray();
@@ -125,7 +127,7 @@ void KeyTipsMaster::slotJustScrollValue(int value)
 
 void KeyTipsMaster::keyPressEvent(QKeyEvent *event)
 {
-    qDebug() << "KeyTipsMaster::keyPressEvent" << event->key();
+    qCDebug(lcControls) << "KeyTipsMaster::keyPressEvent" << event->key();
     // Escape goes on to the window around, which closes as a tool window is expected to; every
     // other key stays here, so Enter typed while reading presses no button of that window.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

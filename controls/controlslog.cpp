@@ -1,0 +1,3 @@
+#include "controlslog_p.h"
+
+Q_LOGGING_CATEGORY(lcControls, "kw.controls")

@@ -1,0 +1,3 @@
+#include "web/weblog_p.h"
+
+Q_LOGGING_CATEGORY(lcWeb, "kw.controls.web")

@@ -1,0 +1,3 @@
+#include "corelog_p.h"
+
+Q_LOGGING_CATEGORY(lcCore, "kw.core")

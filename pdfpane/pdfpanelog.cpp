@@ -1,0 +1,3 @@
+#include "pdfpanelog_p.h"
+
+Q_LOGGING_CATEGORY(lcPdfPane, "kw.pdfpane")

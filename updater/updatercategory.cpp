@@ -1,0 +1,3 @@
+#include "updatercategory_p.h"
+
+Q_LOGGING_CATEGORY(lcUpdate, "kw.update")
