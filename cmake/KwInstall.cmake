@@ -29,19 +29,21 @@ install(TARGETS pdfpane KwControls EXPORT KwControlsWebTargets
 install(TARGETS KwUpdate RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Headers keep the layout they are included with; the folders match the targets'
-# $<INSTALL_INTERFACE:include/...> directories.
+# $<INSTALL_INTERFACE:include/...> directories. Each library lists its public headers (every
+# header of its sources but the private *_p.h ones); the export headers are generated.
 function(kw_install_headers source_dir destination)
-  file(GLOB_RECURSE headers RELATIVE ${source_dir} ${source_dir}/*.h)
-  # Private headers (*_p.h) are the libraries' own business.
-  list(FILTER headers EXCLUDE REGEX "_p\\.h$")
-  foreach(header ${headers})
+  foreach(header ${ARGN})
     get_filename_component(sub ${header} DIRECTORY)
     install(FILES ${source_dir}/${header} DESTINATION ${destination}/${sub})
   endforeach()
 endfunction()
-kw_install_headers(${PROJECT_SOURCE_DIR}/kwcore include/kwcore)
-kw_install_headers(${PROJECT_SOURCE_DIR}/pdfpane include/pdfpane)
-kw_install_headers(${PROJECT_SOURCE_DIR}/controls include/kwcontrols)
+kw_install_headers(${PROJECT_SOURCE_DIR}/kwcore include/kwcore ${KW_CORE_PUBLIC_HEADERS})
+kw_install_headers(${PROJECT_SOURCE_DIR}/pdfpane include/pdfpane ${KW_PDFPANE_PUBLIC_HEADERS})
+kw_install_headers(${PROJECT_SOURCE_DIR}/controls include/kwcontrols ${KW_CONTROLS_PUBLIC_HEADERS})
+install(FILES ${PROJECT_BINARY_DIR}/kwcore/kwcore_export.h DESTINATION include/kwcore)
+install(FILES ${PROJECT_BINARY_DIR}/pdfpane/pdfpane_export.h DESTINATION include/pdfpane)
+install(FILES ${PROJECT_BINARY_DIR}/controls/kwcontrols_export.h ${PROJECT_BINARY_DIR}/controls/kwcontrolsweb_export.h
+  DESTINATION include/kwcontrols)
 
 install(EXPORT KwControlsCoreTargets NAMESPACE KwControls:: DESTINATION ${KW_CMAKE_DIR})
 install(EXPORT KwControlsWebTargets NAMESPACE KwControls:: DESTINATION ${KW_CMAKE_DIR})

@@ -1,4 +1,4 @@
-#include "pdfdownloads.h"
+#include "pdfdownloads_p.h"
 
 #include "pdfjsbridge.h"
 

@@ -1,9 +1,9 @@
 #include "pdfjsbridge.h"
 
 #include "pdfpanelog_p.h"
-#include "pdfdownloads.h"
-#include "pdfprinting.h"
-#include "pdfschemehandler.h"
+#include "pdfdownloads_p.h"
+#include "pdfprinting_p.h"
+#include "pdfschemehandler_p.h"
 
 #include <QEventLoop>
 #include <QJsonArray>

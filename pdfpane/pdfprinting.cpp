@@ -1,4 +1,4 @@
-#include "pdfprinting.h"
+#include "pdfprinting_p.h"
 
 #include "pdfjsbridge.h"
 

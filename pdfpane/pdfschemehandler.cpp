@@ -1,4 +1,4 @@
-#include "pdfschemehandler.h"
+#include "pdfschemehandler_p.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>

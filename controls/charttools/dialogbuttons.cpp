@@ -1,4 +1,4 @@
-#include "charttools/dialogbuttons.h"
+#include "charttools/dialogbuttons_p.h"
 
 #include <QHBoxLayout>
 

@@ -1,7 +1,7 @@
 #include "charttools/fontpropertydlg.h"
 
 #include "controlslog_p.h"
-#include "charttools/dialogbuttons.h"
+#include "charttools/dialogbuttons_p.h"
 
 #include "charttools/colorcontrolwidget.h"
 #include "window/titlebar.h"

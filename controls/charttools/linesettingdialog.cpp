@@ -1,7 +1,7 @@
 #include "charttools/linesettingdialog.h"
 
 #include "controlslog_p.h"
-#include "charttools/dialogbuttons.h"
+#include "charttools/dialogbuttons_p.h"
 
 #include "charttools/colorcontrolwidget.h"
 #include "charttools/linecontrol.h"

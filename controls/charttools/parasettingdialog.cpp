@@ -4,7 +4,7 @@
 #include "charttools/colorcontrolwidget.h"
 #include "charttools/kwsampleline.h"
 #include "charttools/pickertext.h"
-#include "charttools/spinarrowstyle.h"
+#include "charttools/spinarrowstyle_p.h"
 #include "window/basewidget.h"
 #include "window/titlebar.h"
 

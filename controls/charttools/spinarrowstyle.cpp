@@ -1,4 +1,4 @@
-#include "charttools/spinarrowstyle.h"
+#include "charttools/spinarrowstyle_p.h"
 
 #include <QApplication>
 #include <QPainter>
