@@ -5,6 +5,7 @@
 #include "updatefailure.h"
 #include "updater.h"
 
+#include "kwqtcompat.h"
 #include "kwuserdatamgr.h"
 
 #include <QCloseEvent>
@@ -179,7 +180,7 @@ void KwUpdateWindow::mousePressEvent(QMouseEvent *event)
 void KwUpdateWindow::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_pressed && event->buttons() != Qt::NoButton)
-        move(event->globalPos() - m_dragOffset);
+        move(KwQt::globalPos(event) - m_dragOffset);
     event->accept();
 }
 
