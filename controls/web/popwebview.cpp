@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QVBoxLayout>
-#include <QWebEngineDownloadItem>
 #include <QWebEngineProfile>
 
 namespace {
@@ -109,7 +108,7 @@ QString PopWebView::downloadFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/KwControls/pdf");
 }
 
-void PopWebView::onDownloadRequested(QWebEngineDownloadItem *item)
+void PopWebView::onDownloadRequested(WebEngineDownload *item)
 {
     // Every view shares the default profile: only a request of this popup's own page, before
     // it has shown anything, is ours.
@@ -117,7 +116,7 @@ void PopWebView::onDownloadRequested(QWebEngineDownloadItem *item)
     // download, so "has shown a page" is whether a load ever finished well.
     if (m_pageShown || !m_webView || item->page() != m_webView->page())
         return;
-    if (item->state() != QWebEngineDownloadItem::DownloadRequested)
+    if (item->state() != WebEngineDownload::DownloadRequested)
         return; // another popup took it already
     const QString name = QFileInfo(item->url().fileName(QUrl::FullyDecoded)).fileName();
     const QString fileName = name.isEmpty() ? QStringLiteral("document.pdf") : name;
@@ -131,12 +130,12 @@ void PopWebView::onDownloadRequested(QWebEngineDownloadItem *item)
     item->setDownloadDirectory(folder);
     item->setDownloadFileName(fileName);
     item->accept();
-    connect(item, &QWebEngineDownloadItem::finished, this, &PopWebView::onDownloadFinished);
+    connect(item, webEngineDownloadFinished(), this, &PopWebView::onDownloadFinished);
 }
 
 void PopWebView::onDownloadFinished()
 {
-    if (!m_downloadItem || m_downloadItem->state() != QWebEngineDownloadItem::DownloadCompleted)
+    if (!m_downloadItem || m_downloadItem->state() != WebEngineDownload::DownloadCompleted)
         return;
     const QString path = QDir(m_downloadItem->downloadDirectory()).filePath(m_downloadItem->downloadFileName());
     if (!QFileInfo::exists(path))
