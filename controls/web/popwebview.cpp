@@ -247,10 +247,15 @@ void PopWebView::setFindFieldText(const QString &text)
     // gone when it returns.
     const QPointer<PopWebView> self(this);
     const QPointer<PdfJsBridge> bridge(m_pdf->bridge);
-    bridge->invokeJavaScriptAndWaitForResult(QStringLiteral("PDFViewerApplication.findController.reset()"));
+    // PDF.js finishes setting itself up after the page reports its load (often so late on Qt 6
+    // that a text set at once was lost): both steps wait for it, in this order.
+    bridge->invokeJavaScriptAndWaitForResult(QStringLiteral(
+        "PDFViewerApplication.initializedPromise.then(function () { PDFViewerApplication.findController.reset(); })"));
     if (!self || !m_pdf || m_pdf->bridge != bridge.data() || !bridge)
         return;
-    m_pdf->bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.findBar.findField.value=%1").arg(PdfJsBridge::scriptLiteral(text)));
+    m_pdf->bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.initializedPromise.then(function () {"
+                                                   " PDFViewerApplication.findBar.findField.value = %1; })")
+                                        .arg(PdfJsBridge::scriptLiteral(text)));
 }
 
 void PopWebView::resizeEvent(QResizeEvent *event)
