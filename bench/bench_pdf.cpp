@@ -196,6 +196,10 @@ int main(int argc, char **argv)
     auto *bridge = popup.findChild<PdfJsBridge *>();
     if (!bridge || !QSignalSpy(bridge, &QWebEngineView::loadFinished).wait(30000))
         qFatal("the viewer page did not load");
+    // PDF.js finishes setting itself up after the load; the first-page hook needs its event bus.
+    bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.initializedPromise.then(function () { window.__viewerReady = true; })"));
+    if (!QTest::qWaitFor([bridge] { return bridge->invokeJavaScriptAndWaitForResult(QStringLiteral("window.__viewerReady === true")).toBool(); }, 30000))
+        qFatal("the viewer did not set itself up");
 
     const Times one = measure(popup, bridge, small, 7);
     const Times twenty = measure(popup, bridge, large, 5);

@@ -9,8 +9,12 @@ bool installQtTranslations(const QLocale &locale)
     QCoreApplication *app = QCoreApplication::instance();
     if (!app)
         return false;
-    const QStringList folders{QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
-                              QLibraryInfo::location(QLibraryInfo::TranslationsPath)};
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QString installed = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    const QString installed = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+    const QStringList folders{QCoreApplication::applicationDirPath() + QStringLiteral("/translations"), installed};
     // "qt" is the catalogue that pulls in the per-module ones; some installations ship only
     // "qtbase".
     for (const QString &folder : folders) {

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QWebEngineDownloadItem>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -50,9 +49,9 @@ QString PdfDownloads::reserveFile(const QString &folder, const QString &name)
     return QString();
 }
 
-void PdfDownloads::onDownloadRequested(QWebEngineDownloadItem *item)
+void PdfDownloads::onDownloadRequested(WebEngineDownload *item)
 {
-    if (item->page() != m_view->page() || item->state() != QWebEngineDownloadItem::DownloadRequested)
+    if (item->page() != m_view->page() || item->state() != WebEngineDownload::DownloadRequested)
         return;
     QString name = QFileInfo(item->downloadFileName()).fileName();
     if (name.isEmpty())
@@ -66,13 +65,13 @@ void PdfDownloads::onDownloadRequested(QWebEngineDownloadItem *item)
     }
     item->setDownloadDirectory(QFileInfo(path).absolutePath());
     item->setDownloadFileName(QFileInfo(path).fileName());
-    connect(item, &QWebEngineDownloadItem::finished, this, [this, item, path] { onFinished(item, path); });
+    connect(item, webEngineDownloadFinished(), this, [this, item, path] { onFinished(item, path); });
     item->accept();
 }
 
-void PdfDownloads::onFinished(QWebEngineDownloadItem *item, const QString &path)
+void PdfDownloads::onFinished(WebEngineDownload *item, const QString &path)
 {
-    if (item->state() != QWebEngineDownloadItem::DownloadCompleted) {
+    if (item->state() != WebEngineDownload::DownloadCompleted) {
         // Only the empty file reserved for it goes; anything the engine wrote stays as it is.
         if (QFileInfo(path).size() == 0)
             QFile::remove(path);

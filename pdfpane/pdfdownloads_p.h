@@ -1,9 +1,10 @@
 #pragma once
 
+#include "webenginedownload.h"
+
 #include <QObject>
 #include <QString>
 
-class QWebEngineDownloadItem;
 class QWebEngineView;
 
 // The host side of the viewer's download button. The page hands the document to the engine as
@@ -27,8 +28,8 @@ signals:
     void saved(const QString &path);
 
 private:
-    void onDownloadRequested(QWebEngineDownloadItem *item);
-    void onFinished(QWebEngineDownloadItem *item, const QString &path);
+    void onDownloadRequested(WebEngineDownload *item);
+    void onFinished(WebEngineDownload *item, const QString &path);
     void tellPage(const QString &notice);
 
     QWebEngineView *m_view;

@@ -12,10 +12,36 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QCoreApplication>
+#include <QWebEngineUrlScheme>
+#endif
 
 #include <algorithm>
 #include <memory>
 #include <optional>
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+namespace {
+
+// The viewer page comes from qrc: and opens documents at file:// URLs. Qt 5's engine let qrc:
+// pages reach local files; Qt 6's does only when the application registered qrc: so before the
+// engine started, which this does as the application object is made. An application that
+// registered qrc: itself keeps its own choice.
+void registerQrcScheme()
+{
+    if (!QWebEngineUrlScheme::schemeByName(QByteArrayLiteral("qrc")).name().isEmpty())
+        return;
+    QWebEngineUrlScheme qrc(QByteArrayLiteral("qrc"));
+    qrc.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalAccessAllowed
+                 | QWebEngineUrlScheme::ViewSourceAllowed);
+    QWebEngineUrlScheme::registerScheme(qrc);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(registerQrcScheme)
+#endif
 
 PdfJsBridge::PdfJsBridge(QWidget *parent)
     : PdfJsBridge(nullptr, parent)

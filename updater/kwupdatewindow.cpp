@@ -8,6 +8,7 @@
 #include "updatestages.h"
 
 #include "eventwait.h"
+#include "kwqtcompat.h"
 #include "kwuserdatamgr.h"
 
 #include <QCloseEvent>
@@ -172,7 +173,7 @@ void KwUpdateWindow::mousePressEvent(QMouseEvent *event)
 void KwUpdateWindow::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_pressed && event->buttons() != Qt::NoButton)
-        move(event->globalPos() - m_dragOffset);
+        move(KwQt::globalPos(event) - m_dragOffset);
     event->accept();
 }
 

@@ -143,7 +143,7 @@ bool PackageUnpacker::check(qint64 freeBytes)
         // One step per name part keeps the cost linear in the name's length.
         int node = 0;
         const QString path = isFolder ? info.name.chopped(1) : info.name;
-        for (const QStringRef &part : path.splitRef(QLatin1Char('/'))) {
+        for (const QStringView part : QStringView(path).split(QLatin1Char('/'))) {
             const QString spelling = part.toString();
             auto it = names.find(qMakePair(node, spelling.toCaseFolded()));
             if (it == names.end())

@@ -2,6 +2,7 @@
 
 #include "regularfile.h"
 
+#include <QIODevice>
 #include <QTextStream>
 
 bool RunParameters::read(const QString &path, QString *why)

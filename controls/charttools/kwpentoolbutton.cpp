@@ -47,7 +47,7 @@ void KwPenToolButton::createMenu()
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setPopupMode(QToolButton::MenuButtonPopup);
     setMenu(m_menu);
-    connect(m_group, SIGNAL(buttonClicked(int)), this, SLOT(buttonClicked(int)));
+    connect(m_group, &QButtonGroup::idClicked, this, &KwPenToolButton::buttonClicked);
 }
 
 QColor KwPenToolButton::color() const

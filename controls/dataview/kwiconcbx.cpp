@@ -31,7 +31,7 @@ void KwIconCbx::setHoverPix(const QPixmap &pix)
     m_hoverPix = pix;
 }
 
-void KwIconCbx::enterEvent(QEvent *e)
+void KwIconCbx::enterEvent(KwQt::EnterEvent *e)
 {
     QWidget::enterEvent(e);
     setIcon(QIcon(m_hoverPix));

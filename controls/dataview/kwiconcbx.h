@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kwcontrols_export.h"
+#include "kwqtcompat.h"
 
 #include <QCheckBox>
 #include <QPixmap>
@@ -22,7 +23,7 @@ public:
     void setHoverPix(const QPixmap &pix);
 
 protected:
-    void enterEvent(QEvent *e) override;
+    void enterEvent(KwQt::EnterEvent *e) override;
     void leaveEvent(QEvent *e) override;
 
 private:

@@ -61,7 +61,11 @@ void KwMenu::addAllActions()
 QAction *KwMenu::quickAddAction(int id, const QObject *receiver, const char *member, const QKeySequence &shortcut)
 {
     const MenuItemInfo info = getMenuItem(id);
-    QAction *action = addAction(info.text, receiver, member, shortcut);
+    // What QMenu::addAction(text, receiver, member, shortcut) does, said the way both Qt 5 and
+    // Qt 6 (which deprecates that overload) accept.
+    QAction *action = addAction(info.text);
+    action->setShortcut(shortcut);
+    connect(action, SIGNAL(triggered(bool)), receiver, member);
     action->setEnabled(info.enabled);
     action->setCheckable(info.checkable);
     action->setData(QVariant(info.id));

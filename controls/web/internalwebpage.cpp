@@ -1,12 +1,28 @@
 #include "web/internalwebpage.h"
 
 #include <QLoggingCategory>
+#include <QPointer>
+#include <QWebEngineProfile>
 
 Q_LOGGING_CATEGORY(lcConsole, "kw.web.console", QtWarningMsg)
 
 InternalWebPage::InternalWebPage(QObject *parent)
-    : QWebEnginePage(parent)
+    : QWebEnginePage(sharedProfile(), parent)
 {
+}
+
+QWebEngineProfile *InternalWebPage::sharedProfile()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Owned by Qt's default profile, so that it goes when the engine takes its own profiles down
+    // at the application's end, and never while the engine still uses it.
+    static QPointer<QWebEngineProfile> profile;
+    if (!profile)
+        profile = new QWebEngineProfile(QStringLiteral("KwControls"), QWebEngineProfile::defaultProfile());
+    return profile;
+#else
+    return QWebEngineProfile::defaultProfile();
+#endif
 }
 
 void InternalWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,

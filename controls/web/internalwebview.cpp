@@ -29,13 +29,15 @@ InternalWebView::InternalWebView(QUrl url, QWebEnginePage *page, QWidget *parent
     this->page()->setWebChannel(m_webChannel);
     connect(content, &InternalWebChannel::signalRcvContentFromNet, this, &InternalWebView::signalRcvContentFromNet);
 
-    QWebEngineSettings *settings = QWebEngineSettings::globalSettings();
+    // The profile's settings are what Qt 5 called the global ones (Qt 6 no longer offers them
+    // under that name): every page of the profile starts from them.
+    QWebEngineProfile *profile = InternalWebPage::sharedProfile();
+    QWebEngineSettings *settings = profile->settings();
     settings->setAttribute(QWebEngineSettings::PluginsEnabled, true);
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
     settings->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
     settings->setAttribute(QWebEngineSettings::ScrollAnimatorEnabled, false);
 
-    QWebEngineProfile *profile = QWebEngineProfile::defaultProfile();
     profile->setPersistentCookiesPolicy(QWebEngineProfile::ForcePersistentCookies);
     profile->setHttpUserAgent(userAgent());
 

@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QVBoxLayout>
-#include <QWebEngineDownloadItem>
 #include <QWebEngineProfile>
 
 namespace {
@@ -74,7 +73,7 @@ QString PopWebView::downloadFolder()
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/KwControls/pdf");
 }
 
-void PopWebView::onDownloadRequested(QWebEngineDownloadItem *item)
+void PopWebView::onDownloadRequested(WebEngineDownload *item)
 {
     // Every view shares the default profile: only a request of this popup's own page, before
     // it has shown anything, is ours.
@@ -82,7 +81,7 @@ void PopWebView::onDownloadRequested(QWebEngineDownloadItem *item)
     // download, so "has shown a page" is whether a load ever finished well.
     if (m_pageShown || !m_webView || item->page() != m_webView->page())
         return;
-    if (item->state() != QWebEngineDownloadItem::DownloadRequested)
+    if (item->state() != WebEngineDownload::DownloadRequested)
         return; // another popup took it already
     const QString name = QFileInfo(item->url().fileName(QUrl::FullyDecoded)).fileName();
     const QString fileName = name.isEmpty() ? QStringLiteral("document.pdf") : name;
@@ -96,12 +95,12 @@ void PopWebView::onDownloadRequested(QWebEngineDownloadItem *item)
     item->setDownloadDirectory(folder);
     item->setDownloadFileName(fileName);
     item->accept();
-    connect(item, &QWebEngineDownloadItem::finished, this, &PopWebView::onDownloadFinished);
+    connect(item, webEngineDownloadFinished(), this, &PopWebView::onDownloadFinished);
 }
 
 void PopWebView::onDownloadFinished()
 {
-    if (!m_downloadItem || m_downloadItem->state() != QWebEngineDownloadItem::DownloadCompleted)
+    if (!m_downloadItem || m_downloadItem->state() != WebEngineDownload::DownloadCompleted)
         return;
     const QString path = QDir(m_downloadItem->downloadDirectory()).filePath(m_downloadItem->downloadFileName());
     if (!QFileInfo::exists(path))
@@ -213,10 +212,15 @@ void PopWebView::setFindFieldText(const QString &text)
     // gone when it returns.
     const QPointer<PopWebView> self(this);
     const QPointer<PdfJsBridge> bridge(m_pdf->bridge);
-    bridge->invokeJavaScriptAndWaitForResult(QStringLiteral("PDFViewerApplication.findController.reset()"));
+    // PDF.js finishes setting itself up after the page reports its load (often so late on Qt 6
+    // that a text set at once was lost): both steps wait for it, in this order.
+    bridge->invokeJavaScriptAndWaitForResult(QStringLiteral(
+        "PDFViewerApplication.initializedPromise.then(function () { PDFViewerApplication.findController.reset(); })"));
     if (!self || !m_pdf || m_pdf->bridge != bridge.data() || !bridge)
         return;
-    m_pdf->bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.findBar.findField.value=%1").arg(PdfJsBridge::scriptLiteral(text)));
+    m_pdf->bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.initializedPromise.then(function () {"
+                                                   " PDFViewerApplication.findBar.findField.value = %1; })")
+                                        .arg(PdfJsBridge::scriptLiteral(text)));
 }
 
 void PopWebView::resizeEvent(QResizeEvent *event)

@@ -3,6 +3,8 @@
 #include "kwcontrolsweb_export.h"
 #include "window/popupwindow.h"
 
+#include "webenginedownload.h"
+
 #include <QByteArray>
 #include <QPointer>
 #include <QString>
@@ -10,7 +12,6 @@
 class InternalWebView;
 class TestPopWebView;
 class PdfJsBridge;
-class QWebEngineDownloadItem;
 
 // The popup a page's new-window request opens in. It shows the new page under its title bar;
 // when the page turns out to be a file download, it downloads the file into the library's own
@@ -57,13 +58,13 @@ private:
     };
 
     void setFindFieldText(const QString &text);
-    void onDownloadRequested(QWebEngineDownloadItem *item);
+    void onDownloadRequested(WebEngineDownload *item);
     void onDownloadFinished();
     void dropPdfState();
 
     QPointer<InternalWebView> m_webView;   // may be null: the popup then only shows PDFs
     QString m_name;
     PdfState *m_pdf = nullptr;
-    QPointer<QWebEngineDownloadItem> m_downloadItem;
+    QPointer<WebEngineDownload> m_downloadItem;
     bool m_pageShown = false;
 };

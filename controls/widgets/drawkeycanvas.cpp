@@ -12,7 +12,7 @@ constexpr int titleTop = 10;
 constexpr int firstRowTop = 30;
 constexpr int textIndent = 6;
 
-QFont pixelFont(const QString &family, int pixelSize, int weight)
+QFont pixelFont(const QString &family, int pixelSize, QFont::Weight weight)
 {
     QFont font(family);
     font.setPixelSize(pixelSize);

@@ -1,5 +1,6 @@
 #include "window/cbasemainwidget.h"
 
+#include "kwqtcompat.h"
 #include "window/framegeometry.h"
 #include "window/windowstatemodel.h"
 
@@ -174,12 +175,12 @@ bool CBaseMainWidget::filterNativeMouse(QMouseEvent *event)
     case QEvent::MouseMove:
         if (!resizingFromWindow)
             return false;
-        dragTo(event->globalPos());
+        dragTo(KwQt::globalPos(event));
         return true;
     case QEvent::MouseButtonRelease:
         if (!resizingFromWindow)
             return false;
-        endDrag(mapFromGlobal(event->globalPos()));
+        endDrag(mapFromGlobal(KwQt::globalPos(event)));
         return true;
     default:
         return false;
@@ -208,7 +209,7 @@ bool CBaseMainWidget::event(QEvent *event)
     switch (event->type()) {
     case QEvent::HoverMove:
         if (!moving && !resizing)
-            edgeType = setCursorStyle(static_cast<QHoverEvent *>(event)->pos());
+            edgeType = setCursorStyle(KwQt::pos(static_cast<QHoverEvent *>(event)));
         break;
     case QEvent::Leave:
         // Out of the window: no edge is under the pointer, and coming back starts afresh.
@@ -236,7 +237,7 @@ void CBaseMainWidget::mousePressEvent(QMouseEvent *event)
         moving = true;
         dragStarted = false;
         dragOffset = event->pos();
-        pressGlobalPos = event->globalPos();
+        pressGlobalPos = KwQt::globalPos(event);
     }
     BaseWidget::mousePressEvent(event);
 }
@@ -248,7 +249,7 @@ void CBaseMainWidget::mouseMoveEvent(QMouseEvent *event)
         moving = false;
         resizing = false;
     }
-    dragTo(event->globalPos());
+    dragTo(KwQt::globalPos(event));
     if (!moving && !resizing)
         edgeType = setCursorStyle(event->pos());
     BaseWidget::mouseMoveEvent(event);

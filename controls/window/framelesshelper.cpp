@@ -1,5 +1,6 @@
 #include "window/framelesshelper.h"
 
+#include "kwqtcompat.h"
 #include "window/windowstatemodel.h"
 
 #include <QEvent>
@@ -41,11 +42,11 @@ void FramelessWidgetState::handleEvent(QEvent *event)
         mouseRelease(static_cast<QMouseEvent *>(event));
         break;
     case QEvent::MouseMove:
-        mouseMove(static_cast<QMouseEvent *>(event)->globalPos());
+        mouseMove(KwQt::globalPos(static_cast<QMouseEvent *>(event)));
         break;
     case QEvent::HoverMove:
         if (settings->resizable)
-            updateCursor(widget->mapToGlobal(static_cast<QHoverEvent *>(event)->pos()));
+            updateCursor(widget->mapToGlobal(KwQt::pos(static_cast<QHoverEvent *>(event))));
         break;
     case QEvent::Leave:
         if (!leftButtonPressed)
@@ -63,7 +64,7 @@ void FramelessWidgetState::mousePress(QMouseEvent *event)
     leftButtonPressed = true;
     pressedInTitle = event->pos().y() < titleHeight;
     const QRect frame = widget->frameGeometry();
-    const QPoint global = event->globalPos();
+    const QPoint global = KwQt::globalPos(event);
     // A maximised window offers no edges, so a press there does what the pointer shows.
     pressEdges = isMaximizedOrFullScreen() ? EdgeHitFlags() : EdgeHitFlags::test(global, frame, borderWidth);
     dragOffset = global - frame.topLeft();

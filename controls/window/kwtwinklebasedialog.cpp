@@ -60,7 +60,7 @@ void KwTwinkleBaseDialog::setActived(bool actived)
 
 // Windows tells a window without system frame about its activation, and about every flash,
 // only through WM_NCACTIVATE; the message goes on to the system's own handling.
-bool KwTwinkleBaseDialog::nativeEvent(const QByteArray &eventType, void *message, long *result)
+bool KwTwinkleBaseDialog::nativeEvent(const QByteArray &eventType, void *message, KwQt::NativeEventResult *result)
 {
 #ifdef Q_OS_WIN
     const MSG *msg = static_cast<const MSG *>(message);

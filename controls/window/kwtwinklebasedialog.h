@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/basedialog.h"
+#include "kwqtcompat.h"
 
 #include <QColor>
 
@@ -26,7 +27,7 @@ public:
     bool isActived() const;
 
 protected:
-    bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
+    bool nativeEvent(const QByteArray &eventType, void *message, KwQt::NativeEventResult *result) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void drawTwinkleRing();

@@ -15,9 +15,11 @@ int main(int argc, char *argv[])
 {
     prepareWebEngineEnvironment();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     // Qt 5 hands icons to a scaled screen at their 1x size unless asked: the library draws its
-    // pictures for the screen's pixel ratio, and this lets them reach it sharp.
+    // pictures for the screen's pixel ratio, and this lets them reach it sharp. Qt 6 always does.
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     app.setApplicationName("kwgallery");
     installQtTranslations();

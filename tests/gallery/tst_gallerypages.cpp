@@ -537,7 +537,9 @@ int main(int argc, char *argv[])
     // What the gallery's main does before its application exists.
     prepareWebEngineEnvironment();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     TestGalleryPages test;
     return QTest::qExec(&test, argc, argv);

@@ -1,5 +1,7 @@
 # cmake -P script: install the build tree into <work>/prefix, build the consumer against that
-# prefix alone, and run it. Any step that fails stops with its output.
+# prefix alone, and run it. Any step that fails stops with its output. KW_PACKAGE is the package's
+# name (KwControls, or KwControls6 from a Qt 6 build), KW_NAME_SUFFIX what the Qt 6 build adds to
+# every installed name (empty or 6).
 
 function(run_step what timeout)
   execute_process(COMMAND ${ARGN} TIMEOUT ${timeout} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -22,35 +24,50 @@ endif()
 run_step("installing" 300 ${CMAKE_COMMAND} --install ${KW_BUILD_DIR} --prefix ${prefix} ${config_args})
 
 # The package, the libraries and headers in the places the README promises.
-file(GLOB config_file ${prefix}/lib*/cmake/KwControls/KwControlsConfig.cmake
-  ${prefix}/lib/*/cmake/KwControls/KwControlsConfig.cmake)
+set(s "${KW_NAME_SUFFIX}")
+file(GLOB config_file ${prefix}/lib*/cmake/${KW_PACKAGE}/${KW_PACKAGE}Config.cmake
+  ${prefix}/lib/*/cmake/${KW_PACKAGE}/${KW_PACKAGE}Config.cmake)
 foreach(expected
-    include/kwcontrols/bus/kwobject.h include/kwcontrols/window/titlebar.h
-    include/kwcontrols/kwcontrols_export.h include/kwcontrols/kwcontrolsweb_export.h include/kwcore/menuconfig.h
-    include/pdfpane/pdfjsbridge.h)
+    include/kwcontrols${s}/bus/kwobject.h include/kwcontrols${s}/window/titlebar.h
+    include/kwcontrols${s}/kwcontrols_export.h include/kwcontrols${s}/kwcontrolsweb_export.h
+    include/kwcore${s}/menuconfig.h include/pdfpane${s}/pdfjsbridge.h)
   if(NOT EXISTS ${prefix}/${expected})
     message(FATAL_ERROR "not installed: ${expected}")
   endif()
 endforeach()
 if(NOT config_file)
-  message(FATAL_ERROR "no KwControlsConfig.cmake under ${prefix}")
+  message(FATAL_ERROR "no ${KW_PACKAGE}Config.cmake under ${prefix}")
 endif()
 
+# The Qt 5 and the Qt 6 build share a prefix: each installs under its own names only, and the
+# one program both install is the updater clients start by its name.
+file(GLOB_RECURSE installed RELATIVE ${prefix} ${prefix}/*)
+string(CONCAT own_names "^(include/(kwcore|pdfpane|kwcontrols)${s}/"
+  "|lib[^/]*(/[^/]+)?/cmake/${KW_PACKAGE}/"
+  "|lib[^/]*(/[^/]+)?/lib(KwCore|pdfpane|KwControlsCore|KwControls)${s}\\.so(\\.[0-9]+)*$"
+  "|bin/KwUpdate$)")
+foreach(file ${installed})
+  if(NOT file MATCHES "${own_names}")
+    message(FATAL_ERROR "installed under a name the other Qt major's build could use too: ${file}")
+  endif()
+endforeach()
+
 # The core library must not even name the web engine, Qt Quick or QML among what it loads.
-file(GLOB core_library ${prefix}/lib*/libKwControlsCore.so ${prefix}/lib/*/libKwControlsCore.so)
+file(GLOB core_library ${prefix}/lib*/libKwControlsCore${s}.so ${prefix}/lib/*/libKwControlsCore${s}.so)
 if(NOT core_library)
-  message(FATAL_ERROR "no libKwControlsCore.so under ${prefix}")
+  message(FATAL_ERROR "no libKwControlsCore${s}.so under ${prefix}")
 endif()
 run_step("reading the core library's dynamic section" 60 readelf -d ${core_library})
 if(step_output MATCHES "WebEngine|Quick|Qml|pdfpane")
-  message(FATAL_ERROR "libKwControlsCore.so depends on the web engine:\n${step_output}")
+  message(FATAL_ERROR "libKwControlsCore${s}.so depends on the web engine:\n${step_output}")
 endif()
 
 # Same compiler (and ccache) as the project; nothing but the prefix to find the package with.
 set(configure_args
   -DCMAKE_PREFIX_PATH=${prefix}
   -DCMAKE_CXX_COMPILER=${KW_CXX_COMPILER}
-  -DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON)
+  -DCMAKE_FIND_PACKAGE_NO_PACKAGE_REGISTRY=ON
+  -DKW_PACKAGE=${KW_PACKAGE})
 if(KW_CONFIG)
   list(APPEND configure_args -DCMAKE_BUILD_TYPE=${KW_CONFIG})
 endif()
@@ -80,18 +97,18 @@ endforeach()
 file(WRITE ${headers_src}/CMakeLists.txt "cmake_minimum_required(VERSION 3.16)
 project(KwHeadersAlone LANGUAGES CXX)
 set(CMAKE_CXX_STANDARD 17)
-find_package(KwControls 1.0 REQUIRED)
+find_package(${KW_PACKAGE} 1.0 REQUIRED)
 add_library(headers_alone OBJECT ${header_sources})
 target_link_libraries(headers_alone PRIVATE KwControls::KwControls)
 ")
 run_step("configuring the header check" 300 ${CMAKE_COMMAND} -S ${headers_src} -B ${KW_WORK_DIR}/headers-build ${configure_args})
 run_step("compiling each installed header alone" 900 ${CMAKE_COMMAND} --build ${KW_WORK_DIR}/headers-build -j2 ${config_args})
 
-file(STRINGS ${consumer_build}/CMakeCache.txt package_dir REGEX "^KwControls_DIR:")
+file(STRINGS ${consumer_build}/CMakeCache.txt package_dir REGEX "^${KW_PACKAGE}_DIR:")
 string(REGEX REPLACE "^[^=]*=" "" package_dir "${package_dir}")
 string(FIND "${package_dir}" "${prefix}/" at)
 if(NOT at EQUAL 0)
-  message(FATAL_ERROR "the consumer found KwControls in '${package_dir}', not under ${prefix}")
+  message(FATAL_ERROR "the consumer found ${KW_PACKAGE} in '${package_dir}', not under ${prefix}")
 endif()
 
 run_step("building the consumer" 600 ${CMAKE_COMMAND} --build ${consumer_build} -j2 ${config_args})

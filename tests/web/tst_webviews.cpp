@@ -1,5 +1,6 @@
 #include "web/baseview.h"
 #include "web/basewebview.h"
+#include "web/internalwebpage.h"
 #include "web/internalwebview.h"
 #include "web/popwebview.h"
 #include "pdfjsbridge.h"
@@ -109,8 +110,12 @@ void TestWebViews::pageTalksThroughContent()
     QTest::qWait(300); // a second emission would show up here
     QCOMPARE(received.count(), 1);
     QCOMPARE(received.first().first().toString(), QString("x"));
-    QCOMPARE(QWebEngineProfile::defaultProfile()->httpUserAgent(), InternalWebView::userAgent());
-    QCOMPARE(QWebEngineProfile::defaultProfile()->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
+    // The page's profile keeps its cookies on disk: Qt 6's default profile would not.
+    QWebEngineProfile *profile = view.page()->profile();
+    QCOMPARE(profile, InternalWebPage::sharedProfile());
+    QVERIFY(!profile->isOffTheRecord());
+    QCOMPARE(profile->httpUserAgent(), InternalWebView::userAgent());
+    QCOMPARE(profile->persistentCookiesPolicy(), QWebEngineProfile::ForcePersistentCookies);
 }
 
 void TestWebViews::plainViewHasNoChannel()
@@ -136,6 +141,7 @@ void TestWebViews::newWindowOpensRegisteredPopup()
     QVERIFY(popup);
     QVERIFY(popup->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(popup->webView()->title(), QString("second page"), 10000);
+    QCOMPARE(popup->webView()->page()->profile(), view.page()->profile());
     QVERIFY(popup->testAttribute(Qt::WA_DeleteOnClose));
     QPointer<PopWebView> watch(popup);
     popup->close(); // deletes itself, leaving the registry
