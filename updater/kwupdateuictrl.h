@@ -42,7 +42,11 @@ signals:
 public slots:
     void slotUpdatePage(int index);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void ensurePage(int index);
     void loadStyleSheet();
 
     Ui::KwUpdateUiCtrl *m_uiCtrl;
@@ -55,4 +59,5 @@ private:
     QFrame *m_midFrame;
     QFrame *m_endFrame;
     QFrame *m_failFrame;
+    unsigned m_builtPages = 0;
 };
