@@ -23,21 +23,12 @@ KwUpdateUiCtrl::KwUpdateUiCtrl(QWidget *parent)
     m_uiCtrl->setupUi(this);
 
     m_stack = new QStackedWidget(this);
-    m_startFrame = new QFrame;
-    m_midFrame = new QFrame;
-    m_endFrame = new QFrame;
-    m_failFrame = new QFrame;
-    m_startFrame->setObjectName(QStringLiteral("UpdateStartFrame"));
-    m_midFrame->setObjectName(QStringLiteral("UpdateMidFrame"));
-    m_endFrame->setObjectName(QStringLiteral("UpdateEndFrame"));
-    m_failFrame->setObjectName(QStringLiteral("UpdateFailFrame"));
     m_stack->setObjectName(QStringLiteral("UpdateStackWidget"));
-
     m_uiCtrl->horizontalLayout->addWidget(m_stack);
-    m_stack->insertWidget(UpdatePage::Start, m_startFrame);
-    m_stack->insertWidget(UpdatePage::Progress, m_midFrame);
-    m_stack->insertWidget(UpdatePage::End, m_endFrame);
-    m_stack->insertWidget(UpdatePage::Failure, m_failFrame);
+    // Until a page is made its place holds a bare widget, which no rule of the style sheet
+    // names: the pages' backgrounds are decoded only for the pages a run shows.
+    for (int index = UpdatePage::Start; index <= UpdatePage::Failure; ++index)
+        m_stack->insertWidget(index, new QWidget);
 
     loadStyleSheet();
 }
@@ -57,36 +48,50 @@ KwUpdateUiCtrl::~KwUpdateUiCtrl()
 void KwUpdateUiCtrl::ensurePage(int index)
 {
     const unsigned bit = 1u << index;
-    if (m_builtPages & bit)
+    if (index < UpdatePage::Start || index > UpdatePage::Failure || (m_builtPages & bit))
         return;
     m_builtPages |= bit;
-    QWidget *frame = m_stack->widget(index);
-    // A form names the frame it is set up on; the style sheet knows the frame by our name.
-    const QString name = frame ? frame->objectName() : QString();
+    auto *frame = new QFrame;
     switch (index) {
     case UpdatePage::Start:
-        m_uiStart->setupUi(m_startFrame);
+        m_uiStart->setupUi(frame);
+        frame->setObjectName(QStringLiteral("UpdateStartFrame"));
         connect(m_uiStart->btn_start_right, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalBtnClickedForEnsure);
         connect(m_uiStart->btn_start_left, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalBtnClickedForCancle);
+        m_startFrame = frame;
         break;
     case UpdatePage::Progress:
-        m_uiUpdating->setupUi(m_midFrame);
+        m_uiUpdating->setupUi(frame);
+        frame->setObjectName(QStringLiteral("UpdateMidFrame"));
         connect(m_uiUpdating->btn_mid_cancle, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalAbortFinished);
+        if (m_pendingValue != -1)
+            m_uiUpdating->pg_mid_progress->setValue(m_pendingValue);
+        if (!m_pendingTip.isEmpty())
+            m_uiUpdating->lab_mid_update_tips->setText(m_pendingTip);
+        m_midFrame = frame;
         break;
     case UpdatePage::End:
-        m_uiEnd->setupUi(m_endFrame);
+        m_uiEnd->setupUi(frame);
+        frame->setObjectName(QStringLiteral("UpdateEndFrame"));
         connect(m_uiEnd->btn_end_over, &QPushButton::clicked, this,
                 [this] { emit signalBtnClickedForUpdateOver(m_uiEnd->cbox_end_sel->isChecked()); });
+        m_endFrame = frame;
         break;
     case UpdatePage::Failure:
-        m_uiFail->setupUi(m_failFrame);
+        m_uiFail->setupUi(frame);
+        frame->setObjectName(QStringLiteral("UpdateFailFrame"));
         connect(m_uiFail->btn_fail_close, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalFailureClosed);
+        m_failFrame = frame;
         break;
-    default:
-        m_builtPages &= ~bit;
-        return;
     }
-    frame->setObjectName(name);
+    // The page takes its placeholder's place; the page shown stays the one shown.
+    const bool wasCurrent = m_stack->currentIndex() == index;
+    QWidget *placeholder = m_stack->widget(index);
+    m_stack->insertWidget(index, frame);
+    m_stack->removeWidget(placeholder);
+    delete placeholder;
+    if (wasCurrent)
+        m_stack->setCurrentIndex(index);
 }
 
 void KwUpdateUiCtrl::showEvent(QShowEvent *event)
@@ -109,7 +114,7 @@ void KwUpdateUiCtrl::loadStyleSheet()
 
 void KwUpdateUiCtrl::slotUpdatePage(int index)
 {
-    if (index < 0 || index >= m_stack->count())
+    if (index < UpdatePage::Start || index > UpdatePage::Failure)
         return;
     ensurePage(index);
     m_stack->setCurrentIndex(index);
@@ -133,7 +138,15 @@ void KwUpdateUiCtrl::initProgress(int min, int max, int value)
 
 void KwUpdateUiCtrl::setProgress(int value, const QString &tips)
 {
-    ensurePage(UpdatePage::Progress);
+    if (!(m_builtPages & (1u << UpdatePage::Progress))) {
+        // Nothing shows the bar yet (a run that fails before it starts never does): keep what
+        // it would show for when the page is made.
+        if (value != -1)
+            m_pendingValue = value;
+        if (!tips.isEmpty())
+            m_pendingTip = tips;
+        return;
+    }
     if (value != -1)
         m_uiUpdating->pg_mid_progress->setValue(value);
     if (!tips.isEmpty())

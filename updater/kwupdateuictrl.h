@@ -55,9 +55,13 @@ private:
     Ui::KwEndUpdate *m_uiEnd;
     Ui::KwFailUpdate *m_uiFail;
     QStackedWidget *m_stack;
-    QFrame *m_startFrame;
-    QFrame *m_midFrame;
-    QFrame *m_endFrame;
-    QFrame *m_failFrame;
+    // Each page, once made (ensurePage).
+    QFrame *m_startFrame = nullptr;
+    QFrame *m_midFrame = nullptr;
+    QFrame *m_endFrame = nullptr;
+    QFrame *m_failFrame = nullptr;
     unsigned m_builtPages = 0;
+    // What setProgress() was given before the progress page was made.
+    int m_pendingValue = -1;
+    QString m_pendingTip;
 };

@@ -58,13 +58,15 @@ int main(int argc, char *argv[])
     QObject::connect(window, &KwUpdateWindow::signalQuit, &app, [](int exitCode) { QCoreApplication::exit(exitCode); });
     if (qEnvironmentVariableIsSet("KW_UPDATE_QUIT_WHEN_SHOWN"))
         new QuitWhenShown(window);
-    window->show();
+    // The page the run starts on is chosen before the window shows, so that the first frame
+    // on screen is that page and no other page is made for nothing.
     if (!alone)
         window->failBeforeStart(int(lock.heldElsewhere() ? UpdateFailure::AnotherRun : UpdateFailure::Install), lockRefusal);
     else if (!haveParams)
         window->failBeforeStart(int(UpdateFailure::Parameters), QStringLiteral("no usable parameter file: ") + paramsRefusal);
     else
         window->beginUpdate(params.verfile, params.updateDir);
+    window->show();
     const int result = app.exec();
     log.close();
     delete window;

@@ -153,10 +153,19 @@ bool TestKwUpdateProcess::waitForLog(const QString &text, int n, int msec) const
 // code once the update is over, and is refused while it runs.
 int TestKwUpdateProcess::endWithEscape(QProcess *run)
 {
-    QProcess search;
-    search.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(run->processId())});
-    search.waitForFinished();
-    for (const QByteArray &window : search.readAllStandardOutput().split('\n')) {
+    // The window may show a moment after the log says what the run is doing.
+    QByteArray windows;
+    QElapsedTimer clock;
+    clock.start();
+    while (windows.trimmed().isEmpty() && clock.elapsed() < 10000 && run->state() == QProcess::Running) {
+        QProcess search;
+        search.start("xdotool", {"search", "--onlyvisible", "--pid", QString::number(run->processId())});
+        search.waitForFinished();
+        windows = search.readAllStandardOutput();
+        if (windows.trimmed().isEmpty())
+            QTest::qWait(50);
+    }
+    for (const QByteArray &window : windows.split('\n')) {
         if (window.isEmpty())
             continue;
         QProcess key;
