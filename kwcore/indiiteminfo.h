@@ -58,7 +58,7 @@ struct IndiLine
 /// \ingroup core
 struct IndiItemInfo
 {
-    std::string name;               ///< The indicator's key in the configuration, e.g. "MACD".
+    std::string name;               ///< The indicator's key in the configuration, such as "MACD".
     std::string displayName;        ///< UTF-8, shown as a dialog title.
     std::vector<IndiParam> params;  ///< The integer parameters, in dialog order.
     std::vector<IndiLine> lines;    ///< The drawn lines, in dialog order.

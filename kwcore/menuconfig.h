@@ -23,7 +23,7 @@ struct MenuItemInfo
     bool checkable = false; ///< Whether the entry has a check mark.
     bool checked = false;   ///< Whether the check mark is on (for a checkable entry).
     QString icon;       ///< Path of the icon (a file or ":/..." resource); empty: none.
-    QString shortcut;   ///< Key sequence text, e.g. "Ctrl+E"; empty: none.
+    QString shortcut;   ///< Key sequence text, such as "Ctrl+E"; empty: none.
     QString tip;        ///< Status or tool tip text.
 
     /// Whether every field equals the other's.
