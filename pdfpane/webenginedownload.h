@@ -11,11 +11,13 @@
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 #include <QWebEngineDownloadRequest>
-/// The web engine's download object: QWebEngineDownloadRequest from Qt 6 on.
+/// The web engine's download object: QWebEngineDownloadItem up to Qt 5,
+/// QWebEngineDownloadRequest from Qt 6 on.
 using WebEngineDownload = QWebEngineDownloadRequest;
 #else
 #include <QWebEngineDownloadItem>
-/// The web engine's download object: QWebEngineDownloadItem up to Qt 5.
+/// The web engine's download object: QWebEngineDownloadItem up to Qt 5,
+/// QWebEngineDownloadRequest from Qt 6 on.
 using WebEngineDownload = QWebEngineDownloadItem;
 #endif
 
