@@ -1,5 +1,8 @@
 #pragma once
 
+/// \file
+/// WindowStateModel: whether a frameless window is maximised, and where it returns to.
+
 #include "kwcontrols_export.h"
 
 #include <QObject>
@@ -7,35 +10,61 @@
 
 class QWidget;
 
-// Whether a frameless window is maximised, and the geometry it returns to. One model per
-// window, shared by everything that maximises or restores it (the frame's double click, the
-// control box's button, a drag that restores, the window manager), so they never disagree.
-// Maximised means the window's maximised state (so a window manager knows it) and the available
-// area of the default screen as its geometry, with or without a window manager.
+/// Whether a frameless window is maximised, and the geometry it returns to.
+///
+/// One model per window, shared by everything that maximises or restores it (the frame's double
+/// click, the control box's button, a drag that restores, the window manager), so they never
+/// disagree. Maximised means the window's maximised state (so a window manager knows it) and the
+/// available area of the primary screen as its geometry, with or without a window manager.
+///
+/// \code
+/// WindowStateModel *state = WindowStateModel::of(window);
+/// connect(state, &WindowStateModel::maximizedChanged, this, &Host::updateButton);
+/// state->toggle();
+/// \endcode
+///
+/// Ownership: a child of its window, made by of() and deleted with the window. Threading: GUI
+/// thread only.
+/// \ingroup window
 class KWCONTROLS_EXPORT WindowStateModel : public QObject
 {
     Q_OBJECT
 
 public:
-    // The model of `window`, made on first use as its child.
+    /// The model of `window`, made on first use as its child.
     static WindowStateModel *of(QWidget *window);
 
+    /// Whether the window is maximised.
     bool isMaximized() const;
-    // Where a restore puts the window; while it is normal, where it is.
+    /// Where a restore puts the window; while it is normal, where it is.
+    ///
+    /// A window never seen normal returns to two thirds of the available area, centred.
     QRect normalGeometry() const;
+    /// The geometry of a maximised window: the available area of the primary screen.
     static QRect maximizedGeometry();
 
+    /// Maximises the window: its maximised state on, maximizedGeometry() as its geometry.
+    ///
+    /// The geometry it had is kept for the restore. Does nothing when it is maximised already.
     void maximize();
+    /// Restores the window to normalGeometry(); does nothing when it is not maximised.
     void restore();
+    /// Restores a maximised window, maximises any other.
     void toggle();
-    // Leaves the maximised state at the normal size and keeps the position: a drag puts the
-    // window under the pointer itself.
+    /// Leaves the maximised state at the normal size and keeps the position: a drag puts the
+    /// window under the pointer itself.
     void restoreForDrag();
 
 signals:
+    /// The window became maximised (`maximized` true) or normal.
+    ///
+    /// Emitted on every change, whoever made it: maximize(), restore(), toggle(),
+    /// restoreForDrag() or the window manager.
     void maximizedChanged(bool maximized);
 
 protected:
+    /// Follows the window: its moves and resizes while normal, and its maximised state as the
+    /// window manager changes it. Never stops an event.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
