@@ -57,7 +57,7 @@ protected:
     /// Opens the colour dialog, as a click does.
     ///
     /// It hides QToolButton::showMenu(), which is not virtual: Qt's own calls, such as the one
-    /// for a press on the arrow part, do not reach it.
+    /// for a press on the drop-down arrow, do not reach it.
     void showMenu();
 
 private:
