@@ -123,9 +123,20 @@ private:
 
     // Path to object. Looked up by hash: registration and removal must not grow with the
     // registry; broadcasts walk the sorted view below.
+    // The classic multiplicative string hash (31 h + c), the same on every Qt major and in
+    // every process. Sibling paths ("page/1", "page/2", ...) land in neighbouring buckets, so
+    // pages registered and destroyed together touch memory that is already in the cache; a
+    // spreading hash scatters them over the whole table. Paths are chosen by the program's own
+    // code, so nobody outside can crowd one bucket.
     struct PathHash
     {
-        std::size_t operator()(const QString &path) const noexcept { return qHash(path); }
+        std::size_t operator()(const QString &path) const noexcept
+        {
+            std::size_t hash = 0;
+            for (const QChar c : path)
+                hash = 31 * hash + c.unicode();
+            return hash;
+        }
     };
     std::unordered_map<QString, KwObject *, PathHash> m_objects;
     QVector<QPair<QString, KwObject *>> m_ordered;

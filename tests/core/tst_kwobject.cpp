@@ -61,6 +61,7 @@ private slots:
     void attach_data();
     void attach();
     void samePathTwice();
+    void pathsOfOneHashStayApart();
     void destroyedObjectsLeaveNoEntry_data();
     void destroyedObjectsLeaveNoEntry();
 
@@ -149,6 +150,26 @@ void TestKwObject::samePathTwice()
     sender.sendMessage("dup", {}, false);
     QCOMPARE(g_calls.size(), 1);
     QCOMPARE(Page::bus()->registeredCount(), 0);
+}
+
+// "Aa" and "BB" (and every mix of the two) hash alike: the registry must still tell them apart.
+void TestKwObject::pathsOfOneHashStayApart()
+{
+    const QStringList paths{"AaAa", "AaBB", "BBAa", "BBBB"};
+    std::vector<std::unique_ptr<Page>> pages;
+    for (const QString &path : paths) {
+        pages.push_back(std::make_unique<Page>(path));
+        pages.back()->attachMessageBus(true);
+    }
+    Page sender("sender");
+    for (const QString &path : paths) {
+        sender.sendMessage(path, {}, false);
+        QCOMPARE(g_calls.last().receiver, path);
+    }
+    pages.erase(pages.begin() + 1);
+    QCOMPARE(Page::bus()->find("AaBB"), nullptr);
+    QCOMPARE(Page::bus()->find("BBAa"), pages.at(1).get());
+    QCOMPARE(Page::bus()->registeredCount(), 3);
 }
 
 void TestKwObject::destroyedObjectsLeaveNoEntry_data()
