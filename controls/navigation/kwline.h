@@ -8,6 +8,8 @@
 // is setKWlineWidth() (the drawn line stays one pixel).
 class KWCONTROLS_EXPORT KwLine : public QFrame
 {
+    Q_OBJECT
+
 public:
     explicit KwLine(QWidget *parent = nullptr, const QString &name = QString());
     KwLine(Qt::Orientation orientation, QWidget *parent = nullptr, const QString &name = QString());
