@@ -26,8 +26,13 @@ public:
     };
     Q_DECLARE_FLAGS(ControlFlags, ControlFlag)
 
-    WindowControlBox(QWidget *parent, QWidget *mainWnd, QString name);
+    // A box made by a Designer form has no window yet: the form's owner hands it over with
+    // setMainWnd(); until then the buttons only signal.
+    explicit WindowControlBox(QWidget *parent = nullptr, QWidget *mainWnd = nullptr, QString name = "");
     ~WindowControlBox() override;
+
+    // The window the buttons act on from now on; the maximise button follows its state.
+    void setMainWnd(QWidget *mainWnd);
 
     virtual void OnClose();
     void OnMinimized();
@@ -52,7 +57,7 @@ private:
     void updateControlFlags();
 
     bool maximized = false;
-    QWidget *mainWnd;
+    QWidget *mainWnd = nullptr;
     // The main window's own record of its state: the button and its glyph follow it, however
     // the window was maximised or restored.
     QPointer<WindowStateModel> stateModel;
