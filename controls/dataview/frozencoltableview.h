@@ -16,7 +16,14 @@ class KWCONTROLS_EXPORT FrozenColTableView : public FrozenBaseTableView
 {
     Q_OBJECT
 public:
+    // Without a bar, as a Designer form makes it; the form's owner hands one over with
+    // setOutsideHorizontalBar(), typically a QScrollBar laid out under the table on the same form.
+    explicit FrozenColTableView(QWidget *parent = nullptr);
     explicit FrozenColTableView(QScrollBar *horizontalBar, QWidget *parent = nullptr);
+
+    // The bar that drives the columns from now on (null: none). It takes over where the
+    // columns stand; a bar handed over before keeps its range and no longer drives anything.
+    void setOutsideHorizontalBar(QScrollBar *bar);
 
     void setModel(QAbstractItemModel *model) override;
     void setFrozenColCount(const int &count) override;

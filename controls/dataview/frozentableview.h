@@ -11,7 +11,13 @@ class KWCONTROLS_EXPORT FrozenTableView : public FrozenColTableView
 {
     Q_OBJECT
 public:
+    // Without bars, as a Designer form makes it; the form's owner hands them over with
+    // setOutsideHorizontalBar() and setOutsideVerticalBar().
+    explicit FrozenTableView(QWidget *parent = nullptr);
     FrozenTableView(QScrollBar *horizontalBar, QScrollBar *verticalBar, QWidget *parent = nullptr);
+
+    // As setOutsideHorizontalBar(), for the rows.
+    void setOutsideVerticalBar(QScrollBar *bar);
 
     void setModel(QAbstractItemModel *model) override;
     void setFrozenRowCount(const int &count) override;
