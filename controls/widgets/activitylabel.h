@@ -10,6 +10,8 @@ class KWCONTROLS_EXPORT ActivityLabel : public QLabel
     Q_OBJECT
 
 public:
+    // Without a text, as a Designer form makes it; the form sets the text.
+    explicit ActivityLabel(QWidget *parent = nullptr);
     explicit ActivityLabel(QString text, QWidget *parent = nullptr);
 
 signals:

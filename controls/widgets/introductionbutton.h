@@ -11,6 +11,8 @@ class KWCONTROLS_EXPORT IntroductionButton : public BaseWidget
     Q_OBJECT
 
 public:
+    // With an empty hint, as a Designer form makes it; setHintString() fills it in.
+    explicit IntroductionButton(QWidget *parent = nullptr);
     explicit IntroductionButton(const QString &hint, QWidget *parent = 0);
 
     void setHintString(const QString &text);

@@ -34,6 +34,8 @@ class KWCONTROLS_EXPORT KwPixLayer : public BaseWidget
     Q_OBJECT
 
 public:
+    // Without pictures, as a Designer form makes it: a plain panel.
+    explicit KwPixLayer(QWidget *parent = nullptr);
     KwPixLayer(const QString &backgroundPath, const QString &topPath, QWidget *parent = 0);
     ~KwPixLayer() override;
 
