@@ -4,6 +4,11 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
+FrozenColTableView::FrozenColTableView(QWidget *parent)
+    : FrozenColTableView(nullptr, parent)
+{
+}
+
 FrozenColTableView::FrozenColTableView(QScrollBar *horizontalBar, QWidget *parent)
     : FrozenBaseTableView(parent), m_horizBar(horizontalBar)
 {
@@ -33,6 +38,19 @@ void FrozenColTableView::setFrozenColCount(const int &count)
 void FrozenColTableView::setVerticalScrollBarPolicy(Qt::ScrollBarPolicy policy)
 {
     QTableView::setVerticalScrollBarPolicy(policy);
+}
+
+void FrozenColTableView::setOutsideHorizontalBar(QScrollBar *bar)
+{
+    if (bar == m_horizBar)
+        return;
+    if (m_horizBar)
+        disconnect(m_horizBar, &QScrollBar::valueChanged, this, &FrozenColTableView::slotHorizBarValueChanged);
+    m_horizBar = bar;
+    if (m_horizBar)
+        connect(m_horizBar, &QScrollBar::valueChanged, this, &FrozenColTableView::slotHorizBarValueChanged);
+    // The new bar gets its range and the columns' present place, not the other way round.
+    scrollColumnsTo(m_frozenColCount + m_hiddenCols.size());
 }
 
 void FrozenColTableView::setHorizontalScrollBarPolicy(Qt::ScrollBarPolicy policy)

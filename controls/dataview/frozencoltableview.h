@@ -39,11 +39,22 @@ class KWCONTROLS_EXPORT FrozenColTableView : public FrozenBaseTableView
 {
     Q_OBJECT
 public:
+    /// Makes an empty table without an outside bar, as a Designer form makes it.
+    ///
+    /// The form's owner hands one over with setOutsideHorizontalBar(), typically a QScrollBar
+    /// laid out under the table on the same form.
+    explicit FrozenColTableView(QWidget *parent = nullptr);
     /// Makes an empty table driven by `horizontalBar`, which may be null.
     ///
     /// The table sets the bar's range and page step and shows or hides it
     /// (setHorizontalScrollBarPolicy()); the page places it.
     explicit FrozenColTableView(QScrollBar *horizontalBar, QWidget *parent = nullptr);
+
+    /// Makes `bar` (null: none) the one that drives the columns from now on.
+    ///
+    /// The bar takes over where the columns stand; a bar handed over before keeps its range
+    /// and no longer drives anything. The table does not own the bar.
+    void setOutsideHorizontalBar(QScrollBar *bar);
 
     /// Shows `model` (not owned), scrolled back to the first scrollable column.
     ///

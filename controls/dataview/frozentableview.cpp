@@ -4,6 +4,11 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
+FrozenTableView::FrozenTableView(QWidget *parent)
+    : FrozenTableView(nullptr, nullptr, parent)
+{
+}
+
 FrozenTableView::FrozenTableView(QScrollBar *horizontalBar, QScrollBar *verticalBar, QWidget *parent)
     : FrozenColTableView(horizontalBar, parent), m_vertBar(verticalBar)
 {
@@ -47,6 +52,18 @@ void FrozenTableView::setModel(QAbstractItemModel *model)
         });
     }
     scrollRowsTo(m_frozenRowCount);
+}
+
+void FrozenTableView::setOutsideVerticalBar(QScrollBar *bar)
+{
+    if (bar == m_vertBar)
+        return;
+    if (m_vertBar)
+        disconnect(m_vertBar, &QScrollBar::valueChanged, this, &FrozenTableView::slotVertBarValueChanged);
+    m_vertBar = bar;
+    if (m_vertBar)
+        connect(m_vertBar, &QScrollBar::valueChanged, this, &FrozenTableView::slotVertBarValueChanged);
+    scrollRowsTo(firstScrollableRowShown());
 }
 
 void FrozenTableView::setFrozenRowCount(const int &count)

@@ -35,9 +35,18 @@ class KWCONTROLS_EXPORT FrozenTableView : public FrozenColTableView
 {
     Q_OBJECT
 public:
+    /// Makes an empty table without outside bars, as a Designer form makes it.
+    ///
+    /// The form's owner hands them over with setOutsideHorizontalBar() and
+    /// setOutsideVerticalBar(). The column headers are clickable.
+    explicit FrozenTableView(QWidget *parent = nullptr);
     /// Makes an empty table driven by `horizontalBar` and `verticalBar`, either of which may
     /// be null. The column headers are clickable.
     FrozenTableView(QScrollBar *horizontalBar, QScrollBar *verticalBar, QWidget *parent = nullptr);
+
+    /// Makes `bar` (null: none) the one that drives the rows from now on, as
+    /// setOutsideHorizontalBar() does for the columns.
+    void setOutsideVerticalBar(QScrollBar *bar);
 
     /// Shows `model` (not owned), scrolled back to the first scrollable column and row.
     void setModel(QAbstractItemModel *model) override;

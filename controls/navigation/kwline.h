@@ -13,10 +13,13 @@
 /// stays one pixel. A horizontal line takes the width the layout gives it, a vertical one the
 /// height.
 ///
-/// A plain QFrame otherwise: no Q_OBJECT, parent/child ownership as usual. GUI thread only.
+/// A QFrame otherwise, with its own meta-object (qobject_cast and findChildren tell it
+/// apart); parent/child ownership as usual. GUI thread only.
 /// \ingroup navigation
 class KWCONTROLS_EXPORT KwLine : public QFrame
 {
+    Q_OBJECT
+
 public:
     /// Makes a horizontal line; a non-empty `name` becomes its object name.
     explicit KwLine(QWidget *parent = nullptr, const QString &name = QString());

@@ -2,6 +2,11 @@
 
 #include <QMouseEvent>
 
+ActivityLabel::ActivityLabel(QWidget *parent)
+    : ActivityLabel(QString(), parent)
+{
+}
+
 ActivityLabel::ActivityLabel(QString text, QWidget *parent)
     : QLabel(text, parent)
 {

@@ -23,6 +23,8 @@ class KWCONTROLS_EXPORT ActivityLabel : public QLabel
     Q_OBJECT
 
 public:
+    /// Makes a label without text, as a Designer form makes it; the form sets the text.
+    explicit ActivityLabel(QWidget *parent = nullptr);
     /// Makes a label showing `text`.
     explicit ActivityLabel(QString text, QWidget *parent = nullptr);
 

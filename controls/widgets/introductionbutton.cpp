@@ -3,6 +3,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+IntroductionButton::IntroductionButton(QWidget *parent)
+    : IntroductionButton(QString(), parent)
+{
+}
+
 IntroductionButton::IntroductionButton(const QString &hintText, QWidget *parent)
     : BaseWidget(parent, "introductionbutton")
     , hint(hintText)

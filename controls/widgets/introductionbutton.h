@@ -27,6 +27,9 @@ class KWCONTROLS_EXPORT IntroductionButton : public BaseWidget
     Q_OBJECT
 
 public:
+    /// Makes the strip with an empty hint, as a Designer form makes it; setHintString() fills
+    /// it in.
+    explicit IntroductionButton(QWidget *parent = nullptr);
     /// Makes the strip showing `hint`.
     explicit IntroductionButton(const QString &hint, QWidget *parent = 0);
 

@@ -39,6 +39,11 @@ void KwPixTopLayer::paintEvent(QPaintEvent *event)
     painter.drawPixmap(QRect(left, top, width, height), picture);
 }
 
+KwPixLayer::KwPixLayer(QWidget *parent)
+    : KwPixLayer(QString(), QString(), parent)
+{
+}
+
 KwPixLayer::KwPixLayer(const QString &backgroundPath, const QString &topPath, QWidget *parent)
     : BaseWidget(parent, "")
     , ui(new Ui::KwPixLayer)

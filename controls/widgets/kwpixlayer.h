@@ -57,6 +57,8 @@ class KWCONTROLS_EXPORT KwPixLayer : public BaseWidget
     Q_OBJECT
 
 public:
+    /// Makes a plain panel without pictures, as a Designer form makes it.
+    explicit KwPixLayer(QWidget *parent = nullptr);
     /// Makes the panel with the pictures read from `backgroundPath` and `topPath`.
     KwPixLayer(const QString &backgroundPath, const QString &topPath, QWidget *parent = 0);
     /// Deletes the panel's generated form; the top layer goes with the panel as its child.

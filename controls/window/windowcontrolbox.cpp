@@ -8,7 +8,6 @@
 
 WindowControlBox::WindowControlBox(QWidget *parent, QWidget *mainWnd, QString name)
     : BaseWidget(parent, name)
-    , mainWnd(mainWnd)
     , ui(new Ui::WindowControlBox)
 {
     ui->setupUi(this);
@@ -31,13 +30,21 @@ WindowControlBox::WindowControlBox(QWidget *parent, QWidget *mainWnd, QString na
     // and subclasses can take over the close.
     connect(ui->closeBtn, &QPushButton::released, this, [this] { OnClose(); });
     updateControlFlags();
+    setMainWnd(mainWnd);
+}
 
-    if (mainWnd) {
-        stateModel = WindowStateModel::of(mainWnd);
+void WindowControlBox::setMainWnd(QWidget *window)
+{
+    if (stateModel)
+        disconnect(stateModel, &WindowStateModel::maximizedChanged, this, &WindowControlBox::updateMaximize);
+    mainWnd = window;
+    stateModel = window ? WindowStateModel::of(window) : nullptr;
+    if (stateModel)
         connect(stateModel, &WindowStateModel::maximizedChanged, this, &WindowControlBox::updateMaximize);
-        if (stateModel->isMaximized())
-            updateMaximize(true);
-    }
+    // The glyph must tell the new window's state, not the old one's.
+    const bool windowMaximized = stateModel && stateModel->isMaximized();
+    if (windowMaximized != maximized)
+        updateMaximize(windowMaximized);
 }
 
 WindowControlBox::~WindowControlBox()

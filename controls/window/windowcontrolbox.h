@@ -42,9 +42,16 @@ public:
 
     /// A box under `parent` acting on `mainWnd` (null: the buttons act on nothing), with path
     /// `name` on the bus; all three buttons show.
-    WindowControlBox(QWidget *parent, QWidget *mainWnd, QString name);
+    ///
+    /// A box made by a Designer form has no window yet: the form's owner hands it over with
+    /// setMainWnd(); until then the buttons only signal.
+    explicit WindowControlBox(QWidget *parent = nullptr, QWidget *mainWnd = nullptr, QString name = "");
     /// Destroys the box and its buttons.
     ~WindowControlBox() override;
+
+    /// Makes `mainWnd` (null: none) the window the buttons act on from now on; the maximise
+    /// button follows its state.
+    void setMainWnd(QWidget *mainWnd);
 
     /// What the close button does: emits mainWndClose(), then closes the main window.
     ///
@@ -88,7 +95,7 @@ private:
     void updateControlFlags();
 
     bool maximized = false;
-    QWidget *mainWnd;
+    QWidget *mainWnd = nullptr;
     // The main window's own record of its state: the button and its glyph follow it, however
     // the window was maximised or restored.
     QPointer<WindowStateModel> stateModel;

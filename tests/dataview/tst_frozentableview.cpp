@@ -321,6 +321,9 @@ private slots:
     // Bars and models that are missing or go first
     void missingBarsAndModel_data();
     void missingBarsAndModel();
+    // Bars handed over after the view was made, as a Designer form's owner does
+    void barsHandedOver_data();
+    void barsHandedOver();
 };
 
 void TstFrozenTableView::horizontalBar_data()
@@ -838,6 +841,71 @@ void TstFrozenTableView::missingBarsAndModel()
     page.vbar->setValue(3);
     checkScrolled(page);
     QCOMPARE(page.hiddenColumns(), range(2, 5));
+}
+
+void TstFrozenTableView::barsHandedOver_data()
+{
+    QTest::addColumn<bool>("frozenRows");
+    QTest::addColumn<bool>("scrolledFirst");
+
+    QTest::newRow("col view, at the start") << false << false;
+    QTest::newRow("col view, scrolled") << false << true;
+    QTest::newRow("table, at the start") << true << false;
+    QTest::newRow("table, scrolled") << true << true;
+}
+
+// A view made without bars, scrolled or not, gets them later: each bar takes over where the
+// view stands, with the range of the shown model, and drives it from then on. A bar replaced by
+// another, or by none, drives nothing any more.
+void TstFrozenTableView::barsHandedOver()
+{
+    QFETCH(bool, frozenRows);
+    QFETCH(bool, scrolledFirst);
+    Page page(frozenRows, 30, 10, 2, frozenRows ? 1 : 0, false, false);
+    auto *table = qobject_cast<FrozenTableView *>(page.view);
+    page.show(500, 180); // 3 scrollable columns fit, and 8 rows below row 0
+    if (scrolledFirst) {
+        page.view->setCurrentIndex(page.model.index(5, 3));
+        QTest::keyClick(page.view, Qt::Key_End, Qt::ControlModifier);
+    }
+    const QList<int> hiddenColumns = page.hiddenColumns();
+    const QList<int> hiddenRows = page.hiddenRows();
+
+    page.hbar = new QScrollBar(Qt::Horizontal, &page.window);
+    page.hbar->move(0, 700);
+    page.view->setOutsideHorizontalBar(page.hbar);
+    if (table) {
+        page.vbar = new QScrollBar(Qt::Vertical, &page.window);
+        page.vbar->move(1200, 0);
+        table->setOutsideVerticalBar(page.vbar);
+    }
+    QCOMPARE(page.hiddenColumns(), hiddenColumns);
+    QCOMPARE(page.hiddenRows(), hiddenRows);
+    checkScrolled(page);
+    QVERIFY(page.hbar->isVisible());
+    QCOMPARE(page.hbar->value(), 2 + hiddenColumns.size());
+
+    page.hbar->setValue(4);
+    QCOMPARE(page.hiddenColumns(), range(2, 4));
+    if (table) {
+        page.vbar->setValue(10);
+        QCOMPARE(page.hiddenRows(), range(1, 10));
+    }
+    checkScrolled(page);
+
+    QPointer<QScrollBar> old = page.hbar;
+    page.hbar = new QScrollBar(Qt::Horizontal, &page.window);
+    page.view->setOutsideHorizontalBar(page.hbar);
+    QCOMPARE(page.hbar->value(), 4);
+    old->setValue(old->minimum());
+    QCOMPARE(page.hiddenColumns(), range(2, 4));
+    checkScrolled(page);
+
+    page.view->setOutsideHorizontalBar(nullptr);
+    page.hbar->setValue(page.hbar->maximum());
+    QCOMPARE(page.hiddenColumns(), range(2, 4));
+    QTest::keyClick(page.view, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(page.hiddenColumns(), QList<int>{});
 }
 
 QTEST_MAIN(TstFrozenTableView)

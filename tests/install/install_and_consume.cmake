@@ -1,7 +1,8 @@
 # cmake -P script: install the build tree into <work>/prefix, build the consumer against that
 # prefix alone, and run it. Any step that fails stops with its output. KW_PACKAGE is the package's
 # name (KwControls, or KwControls6 from a Qt 6 build), KW_NAME_SUFFIX what the Qt 6 build adds to
-# every installed name (empty or 6).
+# every installed name (empty or 6), KW_QT_MAJOR the Qt major (5 or 6), KW_DESIGNER_PLUGIN whether
+# the build made the Designer plugin.
 
 function(run_step what timeout)
   execute_process(COMMAND ${ARGN} TIMEOUT ${timeout} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -63,6 +64,7 @@ file(GLOB_RECURSE installed RELATIVE ${prefix} ${prefix}/*)
 string(CONCAT own_names "^(include/(kwcore|pdfpane|kwcontrols)${s}/"
   "|lib[^/]*(/[^/]+)?/cmake/${KW_PACKAGE}/"
   "|lib[^/]*(/[^/]+)?/lib(KwCore|pdfpane|KwControlsCore|KwControls)${s}\\.so(\\.[0-9]+)*$"
+  "|lib[^/]*(/[^/]+)?/qt${KW_QT_MAJOR}/plugins/designer/libkwcontrolsdesigner\\.so$"
   "|bin/KwUpdate$)")
 foreach(file ${installed})
   if(NOT file MATCHES "${own_names}")
@@ -78,6 +80,25 @@ endif()
 run_step("reading the core library's dynamic section" 60 readelf -d ${core_library})
 if(step_output MATCHES "WebEngine|Quick|Qml|pdfpane")
   message(FATAL_ERROR "libKwControlsCore${s}.so depends on the web engine:\n${step_output}")
+endif()
+
+# The Designer plugin in the folder the README names, finding the prefix's own core library
+# (not the build tree's) and nothing of the web engine.
+if(KW_DESIGNER_PLUGIN)
+  file(GLOB plugin ${prefix}/lib*/qt${KW_QT_MAJOR}/plugins/designer/libkwcontrolsdesigner.so
+    ${prefix}/lib/*/qt${KW_QT_MAJOR}/plugins/designer/libkwcontrolsdesigner.so)
+  if(NOT plugin)
+    message(FATAL_ERROR "the Designer plugin is not under ${prefix}/lib/qt${KW_QT_MAJOR}/plugins/designer")
+  endif()
+  run_step("listing the Designer plugin's libraries" 60 ldd ${plugin})
+  string(REGEX MATCH "libKwControlsCore${s}\\.so[^\n]*" core_line "${step_output}")
+  string(FIND "${core_line}" "=> ${prefix}/" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the installed Designer plugin does not find the prefix's libKwControlsCore${s}:\n${step_output}")
+  endif()
+  if(step_output MATCHES "WebEngine|Quick|Qml")
+    message(FATAL_ERROR "the Designer plugin loads the web engine:\n${step_output}")
+  endif()
 endif()
 
 # Same compiler (and ccache) as the project; nothing but the prefix to find the package with.

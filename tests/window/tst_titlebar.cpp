@@ -3,6 +3,7 @@
 #include "window/framewidget.h"
 #include "window/popupwindow.h"
 #include "window/titlebar.h"
+#include "window/windowstatemodel.h"
 
 #include "windowtest.h"
 
@@ -43,6 +44,7 @@ private slots:
     void maximizeAndRestore();
     void closeOnRelease();
     void boxWithoutMainWindow();
+    void windowHandedToTheBoxLater();
     void frameMaximizeInEveryOrder_data();
     void frameMaximizeInEveryOrder();
     void noResizeCursorWhileMaximized_data();
@@ -200,6 +202,41 @@ void TestTitleBar::boxWithoutMainWindow()
     QCOMPARE(closed.count(), 0);
     QVERIFY(button(&box, "expandBtn"));
     QVERIFY(box.isVisible());
+}
+
+// A box on a Designer form is made with its parent only; the form's owner hands it the window
+// afterwards, maybe already maximised, maybe a second time. The glyph and the buttons follow
+// the window handed over last, and only that one.
+void TestTitleBar::windowHandedToTheBoxLater()
+{
+    QWidget form;
+    auto *box = new WindowControlBox(&form);
+    QWidget first;
+    QWidget second;
+    for (QWidget *window : {&form, &first, &second}) {
+        window->resize(300, 200);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    QPushButton *expand = button(box, "expandBtn");
+    WindowStateModel::of(&first)->maximize();
+
+    box->setMainWnd(&first);
+    QCOMPARE(expand->objectName(), QString("narrowBtn"));
+
+    box->setMainWnd(&second);
+    QCOMPARE(expand->objectName(), QString("expandBtn"));
+    WindowStateModel::of(&first)->restore();
+    WindowStateModel::of(&first)->maximize();
+    QCOMPARE(expand->objectName(), QString("expandBtn"));
+
+    QTest::mouseClick(expand, Qt::LeftButton);
+    QVERIFY(WindowStateModel::of(&second)->isMaximized());
+    QCOMPARE(expand->objectName(), QString("narrowBtn"));
+    QTest::mouseClick(button(box, "closeBtn"), Qt::LeftButton);
+    QTRY_VERIFY(!second.isVisible());
+    QVERIFY(first.isVisible());
+    QVERIFY(form.isVisible());
 }
 
 void TestTitleBar::frameMaximizeInEveryOrder_data()

@@ -1,14 +1,17 @@
 // Uses the installed library the way a client program does: a page on the message bus, a context
-// menu from the built-in configuration, and the PDF viewer's compiled-in resources. Prints
+// menu from the built-in configuration, the PDF viewer's compiled-in resources, and a Designer
+// form whose generated code includes the installed headers of three widgets. Prints
 // "consumer: ok" and exits 0 when everything answered as it should.
 #include "bus/kwobject.h"
 #include "dataview/kwmenu.h"
 #include "menuconfig.h"
 #include "pdfjsbridge.h"
+#include "ui_quoteform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QStandardItemModel>
 
 #include <cstdio>
 
@@ -64,6 +67,25 @@ int main(int argc, char **argv)
     if (QString(PdfJsBridge::staticMetaObject.className()) != "PdfJsBridge"
         || !QFile::exists(":/pdfpane/viewer.html"))
         return fail("the PDF viewer library or its resources are missing");
+
+    // The form as its owner uses it: the generated code made the widgets with their properties;
+    // the table gets the form's scroll bars and a model, and scrolls by hiding rows.
+    QWidget form;
+    Ui::QuoteForm ui;
+    ui.setupUi(&form);
+    if (ui.tabs->csubTabType() != CSubTab::Child_Tab || ui.colorButton->color() != QColor(Qt::red))
+        return fail("the form's widgets did not get the properties it sets");
+    QStandardItemModel quotes(200, 12);
+    ui.table->setFrozenRowCount(1);
+    ui.table->setFrozenColCount(2);
+    ui.table->setOutsideHorizontalBar(ui.hbar);
+    ui.table->setOutsideVerticalBar(ui.vbar);
+    ui.table->setModel(&quotes);
+    form.show();
+    QCoreApplication::processEvents();
+    ui.vbar->setValue(ui.vbar->minimum() + 10);
+    if (ui.vbar->maximum() <= ui.vbar->minimum() || !ui.table->isRowHidden(1) || ui.table->isRowHidden(0))
+        return fail("the form's table does not scroll by its outside bar");
 
     std::puts("consumer: ok");
     return 0;
