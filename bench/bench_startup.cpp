@@ -7,6 +7,8 @@
 //   FIGURE kwupdate_peak_ratio <KwUpdate / plain dialog, peak resident memory>
 //   FIGURE core_link_start_ratio <plain dialog linked with KwControlsCore / plain dialog>
 //   FIGURE web_link_start_ratio, web_link_peak_ratio <the same linked with KwControls / plain>
+//   FIGURE kwupdate_text_start_ratio, kwupdate_text_peak_ratio <KwUpdate / the plain dialog
+//          showing one sentence: what the updater costs beyond loading the fonts>
 //   FIGURE kwupdate_start_ms, plain_start_ms, kwupdate_peak_mb, plain_peak_mb
 
 #include <QByteArray>
@@ -74,7 +76,7 @@ int main()
     setenv("KW_ALLUSERS_DIR", allUsers.path().toLocal8Bit().constData(), 1);
     setenv("KW_UPDATE_QUIT_WHEN_SHOWN", "1", 1);
 
-    const char *programs[] = {KW_PLAIN_DIALOG, KW_CORE_DIALOG, KW_UPDATE, KW_WEB_DIALOG};
+    const char *programs[] = {KW_PLAIN_DIALOG, KW_CORE_DIALOG, KW_UPDATE, KW_WEB_DIALOG, KW_TEXT_DIALOG};
     constexpr int Count = sizeof programs / sizeof *programs;
     for (const char *program : programs)
         run(program); // warm the file cache first
@@ -90,7 +92,8 @@ int main()
         }
     }
     const double plainMs = median(ms[0]), coreMs = median(ms[1]), updateMs = median(ms[2]), webMs = median(ms[3]);
-    const double plainMb = median(mb[0]), updateMb = median(mb[2]), webMb = median(mb[3]);
+    const double textMs = median(ms[4]);
+    const double plainMb = median(mb[0]), updateMb = median(mb[2]), webMb = median(mb[3]), textMb = median(mb[4]);
     figure("plain_start_ms", plainMs);
     figure("kwupdate_start_ms", updateMs);
     figure("plain_peak_mb", plainMb);
@@ -100,5 +103,8 @@ int main()
     figure("core_link_start_ratio", coreMs / plainMs);
     figure("web_link_start_ratio", webMs / plainMs);
     figure("web_link_peak_ratio", webMb / plainMb);
+    figure("text_start_ms", textMs);
+    figure("kwupdate_text_start_ratio", updateMs / textMs);
+    figure("kwupdate_text_peak_ratio", updateMb / textMb);
     return 0;
 }
