@@ -53,6 +53,18 @@ public:
     static QString defaultConfigPath();     // ":/kwcore/kwcfg.json"
     static QString defaultShortcutPath();   // ":/kwcore/shortcuts.json"
 
+    /**
+     * @brief A text of the configuration as the user reads it.
+     *
+     * The texts of the built-in defaults (menu entries and their tips, indicator names,
+     * shortcut names) are written in Chinese and translated like the libraries' other texts,
+     * in the catalogue KwControls::installTranslator() installs. Returns @p configured in the
+     * installed language when it is one of those texts, wherever it was configured, and as it
+     * is otherwise: a text of the client's own is shown as the client wrote it. The
+     * configuration itself keeps the texts as written.
+     */
+    static QString displayText(const QString &configured);
+
     Kwcfg(const Kwcfg &) = delete;
     Kwcfg &operator=(const Kwcfg &) = delete;
 
