@@ -327,15 +327,15 @@
     </message>
     <message>
         <source>上证指数</source>
-        <translation>SSE Composite Index</translation>
+        <translation>SSE Composite</translation>
     </message>
     <message>
         <source>深证成指</source>
-        <translation>SZSE Component Index</translation>
+        <translation>SZSE Component</translation>
     </message>
     <message>
         <source>分时/K线切换</source>
-        <translation>Intraday/Candlestick Chart</translation>
+        <translation>Intraday/K-Line</translation>
     </message>
     <message>
         <source>自选股</source>
@@ -351,11 +351,11 @@
     </message>
     <message>
         <source>进入/退出个股画面</source>
-        <translation>Open/Close Stock View</translation>
+        <translation>Toggle Stock View</translation>
     </message>
     <message>
         <source>返回上一画面</source>
-        <translation>Back to Previous View</translation>
+        <translation>Previous View</translation>
     </message>
     <message>
         <source>上一只股票</source>
@@ -395,35 +395,35 @@
     </message>
     <message>
         <source>上证A股涨幅排名</source>
-        <translation>SSE A-Share Top Gainers</translation>
+        <translation>SH A-Share Gainers</translation>
     </message>
     <message>
         <source>深证A股涨幅排名</source>
-        <translation>SZSE A-Share Top Gainers</translation>
+        <translation>SZ A-Share Gainers</translation>
     </message>
     <message>
         <source>创业板涨幅排名</source>
-        <translation>ChiNext Top Gainers</translation>
+        <translation>ChiNext Gainers</translation>
     </message>
     <message>
         <source>综合排名</source>
-        <translation>Market Rankings</translation>
+        <translation>Overall Ranking</translation>
     </message>
     <message>
         <source>上证A股综合排名</source>
-        <translation>SSE A-Share Rankings</translation>
+        <translation>SH A-Share Ranking</translation>
     </message>
     <message>
         <source>深证A股综合排名</source>
-        <translation>SZSE A-Share Rankings</translation>
+        <translation>SZ A-Share Ranking</translation>
     </message>
     <message>
         <source>上证B股涨幅排名</source>
-        <translation>SSE B-Share Top Gainers</translation>
+        <translation>SH B-Share Gainers</translation>
     </message>
     <message>
         <source>深证B股涨幅排名</source>
-        <translation>SZSE B-Share Top Gainers</translation>
+        <translation>SZ B-Share Gainers</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,8 @@ void GalleryWindow::addLanguageButton()
     button->setText(english ? QString::fromUtf8("中") : QStringLiteral("EN"));
     button->setToolTip(english ? tr("切换到中文") : tr("切换到英文"));
     button->setAccessibleName(button->toolTip());
+    // Like the window's own buttons beside it: for the mouse, and the focus starts on the page.
+    button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QToolButton::clicked, this, &GalleryWindow::languageSwitchRequested);
     layout->insertWidget(layout->indexOf(m_titleBar->windowControlBox()), button, 0, Qt::AlignVCenter);
     layout->insertSpacing(layout->indexOf(m_titleBar->windowControlBox()), 6);
