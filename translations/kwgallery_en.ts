@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>ParaSettingDialog MACD 参数</source>
-        <translation>ParaSettingDialog MACD parameters</translation>
+        <translation>ParaSettingDialog MACD</translation>
     </message>
     <message>
         <source>CrossInfoDlg 十字光标</source>
@@ -604,7 +604,7 @@
     <name>QuoteTablePage</name>
     <message>
         <source>行情表</source>
-        <translation>Quote List</translation>
+        <translation>Quotes</translation>
     </message>
     <message>
         <source>FrozenTableView 显示 100,000 行生成的行情：两行指数和前三列固定不动；点列头按该列排序，再点一次反向。右键打开按内置配置 &quot;quoteList&quot; 生成的 KwMenu。</source>
@@ -655,7 +655,7 @@
     <name>SmallWidgetsPage</name>
     <message>
         <source>小部件</source>
-        <translation>Small Widgets</translation>
+        <translation>Widgets</translation>
     </message>
     <message>
         <source>快捷键提示窗、消息铃铛、空结果提示页、提示面板、链接标签、图片层和本机信息。</source>
@@ -709,7 +709,7 @@ Click the icon to screen again</translation>
     </message>
     <message>
         <source>条件选股：最多可组合 5 个条件</source>
-        <translation>Stock screener: combine up to 5 conditions</translation>
+        <translation>Screener: up to 5 conditions</translation>
     </message>
     <message>
         <source>查看说明</source>
@@ -725,11 +725,13 @@ Click the icon to screen again</translation>
     </message>
     <message>
         <source>登录后查看自选股，点图标登录</source>
-        <translation>Log in to see your watchlist: click the icon</translation>
+        <translation>Log in to see your watchlist:
+click the icon</translation>
     </message>
     <message>
         <source>网络已断开，点图标重新连接</source>
-        <translation>Network disconnected: click the icon to reconnect</translation>
+        <translation>Network disconnected:
+click the icon to reconnect</translation>
     </message>
     <message>
         <source>已登录：自选股 12 只
@@ -787,7 +789,7 @@ Click the icon to screen again</translation>
     <name>UpdatePage</name>
     <message>
         <source>在线升级</source>
-        <translation>Online Update</translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>真实运行 KwUpdate：程序生成 2.0 版升级包，在本机回环地址上提供下载，升级一个临时安装目录。所有文件都在临时文件夹里。</source>
@@ -835,7 +837,7 @@ Click the icon to screen again</translation>
     </message>
     <message>
         <source>升级完成：安装目录已是 2.0 版。在 KwUpdate 窗口中点按钮结束（可选重启客户端）</source>
-        <translation>Update complete: the installation folder is now version 2.0. Click the button in the KwUpdate window to finish (optionally restarting the client)</translation>
+        <translation>Updated: the folder is now version 2.0. Finish in the KwUpdate window (restart optional)</translation>
     </message>
     <message>
         <source>升级完成，安装目录已是 2.0 版</source>
@@ -949,7 +951,7 @@ Click the icon to screen again</translation>
     </message>
     <message>
         <source>窗口与对话框</source>
-        <translation>Windows and Dialogs</translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>无边框窗口可拖动标题栏移动、拖动边缘缩放；本演示的主窗口打开了 setSystemMoveResize，移动和缩放交给窗口系统（贴边吸附、跨屏移动），不支持时由窗口自己完成。闪烁对话框的边框随激活状态变色；消息框返回所按的按钮。</source>
@@ -957,23 +959,23 @@ Click the icon to screen again</translation>
     </message>
     <message>
         <source>FrameWidget 框架窗口</source>
-        <translation>FrameWidget frame window</translation>
+        <translation>FrameWidget window</translation>
     </message>
     <message>
         <source>PopupWindow 弹出窗口</source>
-        <translation>PopupWindow pop-up window</translation>
+        <translation>PopupWindow pop-up</translation>
     </message>
     <message>
         <source>PopupDialog 弹出对话框</source>
-        <translation>PopupDialog pop-up dialog</translation>
+        <translation>PopupDialog dialog</translation>
     </message>
     <message>
         <source>KwTwinkleFrameDialog 闪烁对话框</source>
-        <translation>KwTwinkleFrameDialog twinkle dialog</translation>
+        <translation>KwTwinkleFrameDialog dialog</translation>
     </message>
     <message>
         <source>PopupTwinkleFrameDialog 闪烁弹窗</source>
-        <translation>PopupTwinkleFrameDialog twinkle pop-up</translation>
+        <translation>PopupTwinkleFrameDialog pop-up</translation>
     </message>
     <message>
         <source>信息 showInformation</source>
