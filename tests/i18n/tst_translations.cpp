@@ -9,11 +9,24 @@
 #include "updatelanguage.h"
 
 #include "bus/kwobject.h"
+#include "charttools/colorcontrolwidget.h"
 #include "charttools/customcolordlg.h"
+#include "charttools/fontpropertydlg.h"
+#include "charttools/kwcolorcombobox.h"
+#include "charttools/kwcolortoolbutton.h"
+#include "charttools/kwpentoolbutton.h"
+#include "charttools/linecontrol.h"
+#include "charttools/linesettingdialog.h"
+#include "charttools/parasettingdialog.h"
 #include "charttools/pickertext.h"
 #include "dataview/kwmenu.h"
 #include "kwcfg.h"
+#include "widgets/bellbutton.h"
+#include "widgets/drawkeycanvas.h"
+#include "widgets/keytipsdlg.h"
+#include "widgets/kwresulthintpage.h"
 #include "window/mesbox.h"
+#include "window/titlebar.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -160,6 +173,7 @@ private slots:
     void anotherLanguageKeepsTheCurrentOne();
     void builtInConfigurationInEnglish();
     void updaterPicturesFollowTheLocale();
+    void noChineseLeftInEnglish();
 
 private:
     QTemporaryDir m_allUsers;
@@ -307,6 +321,54 @@ void TestTranslations::updaterPicturesFollowTheLocale()
         QCOMPARE(picture(name, QLocale::c()), picture(name, chinese));
     }
     QCOMPARE(picture("Checked.png", English), picture("Checked.png", chinese));
+}
+
+// Every widget of the library that shows words of its own, made under the English catalogue:
+// none may show Chinese, which catches a text left out of tr() and a tr() whose context at
+// run time is not the one lupdate gave it (a class without Q_OBJECT, a base class's tr()).
+void TestTranslations::noChineseLeftInEnglish()
+{
+    QVERIFY(KwControls::installTranslator(English));
+    QStringList chinese;
+    std::vector<std::unique_ptr<QWidget>> widgets;
+    widgets.emplace_back(new LineSettingDialog);
+    widgets.emplace_back(new ArrowSettingDialog);
+    widgets.emplace_back(new FontPropertyDlg);
+    auto *para = new ParaSettingDialog;
+    para->setIndi("MACD");
+    widgets.emplace_back(para);
+    widgets.emplace_back(new ColorControlWidget);
+    widgets.emplace_back(new KwColorComboBox);
+    widgets.emplace_back(new KwColorToolButton);
+    auto *styles = new KwPenStyleButton;
+    styles->setItems({Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine});
+    widgets.emplace_back(styles);
+    auto *pens = new KwPenWidthButton;
+    pens->setItems({1, 2, 3});
+    widgets.emplace_back(pens);
+    widgets.emplace_back(new LineControl);
+    widgets.emplace_back(new LineTypeControl);
+    widgets.emplace_back(new BellButton);
+    widgets.emplace_back(new KwResultHintPage);
+    auto *title = new TitleBar;
+    title->setIconName("icon");
+    title->createTitleBar();
+    widgets.emplace_back(title);
+    auto *tips = new KeyTipsDlg;
+    widgets.emplace_back(tips);
+    // The pickers' menus are windows of their own, but children all the same: looked at too.
+    for (const auto &widget : widgets)
+        collectChinese(widget.get(), &chinese);
+    // The shortcut window draws its words: its canvases hold them.
+    for (DrawKeyCanvas *canvas : tips->findChildren<DrawKeyCanvas *>()) {
+        QStringList words{canvas->getTitle(), canvas->getNotice()};
+        for (const DrawKeyCanvas::KeyItem &item : canvas->getItems())
+            words << item.second;
+        for (const QString &word : qAsConst(words))
+            if (word.contains(han))
+                chinese << "DrawKeyCanvas: " + word;
+    }
+    QVERIFY2(chinese.isEmpty(), qPrintable(chinese.join('\n')));
 }
 
 QTEST_MAIN(TestTranslations)
