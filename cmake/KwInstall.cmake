@@ -54,6 +54,11 @@ install(FILES ${PROJECT_BINARY_DIR}/pdfpane/pdfpane_export.h DESTINATION include
 install(FILES ${PROJECT_BINARY_DIR}/controls/kwcontrols_export.h ${PROJECT_BINARY_DIR}/controls/kwcontrolsweb_export.h
   DESTINATION include/kwcontrols${KW_NAME_SUFFIX})
 
+# The compiled catalogues, built into the libraries too, for a client that loads them itself or
+# ships them in its translations/ folder.
+get_property(kw_translations GLOBAL PROPERTY KW_INSTALLED_TRANSLATIONS)
+install(FILES ${kw_translations} DESTINATION ${CMAKE_INSTALL_DATADIR}/kwcontrols${KW_NAME_SUFFIX}/translations)
+
 install(EXPORT KwControlsCoreTargets NAMESPACE KwControls:: DESTINATION ${KW_CMAKE_DIR})
 install(EXPORT KwControlsWebTargets NAMESPACE KwControls:: DESTINATION ${KW_CMAKE_DIR})
 # The package file finds the Qt major and version the libraries were built with.

@@ -77,6 +77,18 @@ public:
     /// copy the sample.
     static QString defaultShortcutPath();
 
+    /**
+     * @brief A text of the configuration as the user reads it.
+     *
+     * The texts of the built-in defaults (menu entries and their tips, indicator names,
+     * shortcut names) are written in Chinese and translated like the libraries' other texts,
+     * in the catalogue KwControls::installTranslator() installs. Returns @p configured in the
+     * installed language when it is one of those texts, wherever it was configured, and as it
+     * is otherwise: a text of the client's own is shown as the client wrote it. The
+     * configuration itself keeps the texts as written.
+     */
+    static QString displayText(const QString &configured);
+
     /// Not copyable: there is one configuration.
     Kwcfg(const Kwcfg &) = delete;
     /// Not assignable: there is one configuration.

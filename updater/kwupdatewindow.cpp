@@ -23,7 +23,11 @@
 
 namespace {
 
-const QString FailedTip = QStringLiteral("更新失败，已保留原有程序");
+// The progress line under a failure.
+QString failedTip()
+{
+    return KwUpdateWindow::tr("更新失败，已保留原有程序");
+}
 
 } // namespace
 
@@ -98,7 +102,7 @@ void KwUpdateWindow::slotUpdateFailed(int cause, QString)
     // The reason is in the log; the user learns, in plain words, why and that nothing is lost.
     m_failed = true;
     removePackage();
-    m_uiCtrl->setProgress(-1, FailedTip);
+    m_uiCtrl->setProgress(-1, failedTip());
     m_uiCtrl->setFailure(failureText(static_cast<UpdateFailure>(cause)));
     emit signalUpdateUi(UpdatePage::Failure);
 }
@@ -123,7 +127,7 @@ void KwUpdateWindow::cancelUpdate()
         return;
     }
     m_canceling = true;
-    m_uiCtrl->setProgress(-1, QStringLiteral("正在取消..."));
+    m_uiCtrl->setProgress(-1, tr("正在取消..."));
     m_updater->cancel();
     while (!m_updater->isStopped())
         waitHandlingEvents(100);
@@ -139,7 +143,7 @@ void KwUpdateWindow::cancelUpdate()
         m_canceling = false;
         return;
     }
-    m_uiCtrl->setProgress(-1, m_failed ? FailedTip : QStringLiteral("更新已经取消"));
+    m_uiCtrl->setProgress(-1, m_failed ? failedTip() : tr("更新已经取消"));
     leave();
 }
 
@@ -191,7 +195,7 @@ void KwUpdateWindow::reject()
 void KwUpdateWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_updater->isStopped()) {
-        QMessageBox::warning(nullptr, QStringLiteral("正在更新"), QStringLiteral("正在更新程序，请取消或者等待结束。"),
+        QMessageBox::warning(nullptr, tr("正在更新"), tr("正在更新程序，请取消或者等待结束。"),
                              QMessageBox::Ok);
         event->ignore();
         return;

@@ -2,13 +2,13 @@
 #include "quitwhenshown.h"
 #include "runlock.h"
 #include "runparameters.h"
+#include "updatelanguage.h"
 #include "updatefailure.h"
 #include "updatelog.h"
 
 #include "bus/kwobject.h"
 #include "kwcfg.h"
 #include "kwuserdatamgr.h"
-#include "qttranslations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,7 +31,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The window decides when the run ends, and with which exit code.
     app.setQuitOnLastWindowClosed(false);
-    installQtTranslations();
+    installUpdaterLanguage(QLocale::system());
 
     const QString tmpDir = KwUserDataMgr::getInstance()->getAllUsersTmpDir();
     QDir().mkpath(tmpDir);

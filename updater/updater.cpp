@@ -63,7 +63,7 @@ void Updater::startUpdate(QString verfile, QString updateDir)
         m_stopped = false;
         m_step = UpdateStep::Downloading;
     }
-    emit signalProgress(UpdateProgress::Preparing, QStringLiteral("准备更新..."));
+    emit signalProgress(UpdateProgress::Preparing, tr("准备更新..."));
     const UpdateFlowPrivate info = VerInfoParse::updateInfoParse(verfile);
     m_updateDir = updateDir;
     if (isCanceled()) {
@@ -72,7 +72,7 @@ void Updater::startUpdate(QString verfile, QString updateDir)
     }
     if (!prepare(updateDir, info))
         return;
-    emit signalProgress(UpdateProgress::DownloadStart, QStringLiteral("正在下载更新包..."));
+    emit signalProgress(UpdateProgress::DownloadStart, tr("正在下载更新包..."));
     qCDebug(lcUpdate).noquote() << Q_FUNC_INFO << "download pack path:" << info.url;
     startDownload(info.url, info.size > 0 ? qMin<qint64>(info.size, MaxPackageBytes) : MaxPackageBytes);
 }
@@ -166,7 +166,7 @@ void Updater::cancel()
 void Updater::downloadProgress(int progress)
 {
     if (!isCanceled())
-        emit signalProgress(UpdateProgress::DownloadStart + progress, QStringLiteral("正在下载更新包..."));
+        emit signalProgress(UpdateProgress::DownloadStart + progress, tr("正在下载更新包..."));
 }
 
 void Updater::slotDownloadFinished()
@@ -185,8 +185,8 @@ void Updater::slotDownloadFinished()
         return;
     }
     qCDebug(lcUpdate) << "download finished";
-    emit signalProgress(UpdateProgress::Downloaded, QStringLiteral("下载完成"));
-    emit signalProgress(UpdateProgress::Downloaded, QStringLiteral("正在解压..."));
+    emit signalProgress(UpdateProgress::Downloaded, tr("下载完成"));
+    emit signalProgress(UpdateProgress::Downloaded, tr("正在解压..."));
     if (!install())
         return;
     settle();
@@ -199,7 +199,7 @@ void Updater::slotDownloadFinished()
     m_installer->commit();
     qCDebug(lcUpdate) << "update complete";
     stop(UpdateStep::Replaced);
-    emit signalProgress(UpdateProgress::Complete, QStringLiteral("更新完成..."));
+    emit signalProgress(UpdateProgress::Complete, tr("更新完成..."));
 }
 
 // Checks the downloaded bytes, then unpacks them from the one open file and swaps the result in.

@@ -24,7 +24,7 @@ ColorControlWidget::ColorControlWidget(QWidget *parent)
     auto *more = new QToolButton;
     more->setArrowType(Qt::DownArrow);
     more->setMinimumHeight(side);
-    kwDescribe(more, QStringLiteral("选择颜色"), QStringLiteral("选择颜色"));
+    kwDescribe(more, tr("选择颜色"), tr("选择颜色"));
     layout->addRow(m_sample, more);
 
     // A pop-up closes by itself when the user clicks elsewhere; it is only hidden between
@@ -46,7 +46,7 @@ void ColorControlWidget::setColor(const QString &name)
 {
     m_sample->setStyleSheet("background:" + name);
     const QColor color(name);
-    kwDescribe(m_sample, QStringLiteral("当前颜色"), QStringLiteral("当前颜色 %1").arg(color.isValid() ? color.name() : name));
+    kwDescribe(m_sample, tr("当前颜色"), tr("当前颜色 %1").arg(color.isValid() ? color.name() : name));
 }
 
 void ColorControlWidget::onMoreBtnClicked()

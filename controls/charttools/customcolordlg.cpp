@@ -44,7 +44,7 @@ public:
         setAttribute(Qt::WA_Hover);
         const int side = fontMetrics().height() + 8;
         setFixedSize(side, side);
-        const QString name = QStringLiteral("颜色 %1").arg(m_color.name());
+        const QString name = CustomColorDlg::tr("颜色 %1").arg(m_color.name());
         kwDescribe(this, name, name);
     }
 
@@ -109,7 +109,7 @@ QWidget *CustomColorDlg::createTitle()
     layout->setSpacing(0);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addSpacing(10);
-    layout->addWidget(new QLabel("颜色"));
+    layout->addWidget(new QLabel(tr("颜色")));
     layout->addStretch();
     auto *controlBox = new WindowControlBox(title, this, "");
     controlBox->setControlFlag(WindowControlBox::ControlMin | WindowControlBox::ControlMax, false);
@@ -136,9 +136,9 @@ void CustomColorDlg::createWg()
     layout->addLayout(grid);
     layout->addStretch();
 
-    auto *submit = new QPushButton("确定");
+    auto *submit = new QPushButton(tr("确定"));
     submit->setObjectName("submit");
-    auto *cancel = new QPushButton("取消");
+    auto *cancel = new QPushButton(tr("取消"));
     cancel->setObjectName("cancel");
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(5);

@@ -1,13 +1,14 @@
 #include "charttools/dialogbuttons_p.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 
 DialogButtons kwAddDialogButtons(QBoxLayout *column)
 {
     DialogButtons buttons;
-    buttons.submit = new QPushButton(QStringLiteral("确定"));
+    buttons.submit = new QPushButton(QCoreApplication::translate("DialogButtons", "确定"));
     buttons.submit->setObjectName(QStringLiteral("submit"));
-    buttons.cancel = new QPushButton(QStringLiteral("取消"));
+    buttons.cancel = new QPushButton(QCoreApplication::translate("DialogButtons", "取消"));
     buttons.cancel->setObjectName(QStringLiteral("cancel"));
     auto *row = new QHBoxLayout;
     row->setSpacing(8);

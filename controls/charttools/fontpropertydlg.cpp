@@ -30,7 +30,7 @@ void FontPropertyDlg::createWg()
     layout->setSpacing(0);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(createBody(getCentralWidget()));
-    getTilte()->setWinTitle("参数设置", Qt::AlignLeft | Qt::AlignVCenter);
+    getTilte()->setWinTitle(tr("参数设置"), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 namespace {
@@ -59,23 +59,23 @@ QWidget *FontPropertyDlg::createBody(QWidget *parent)
     auto *layout = new QVBoxLayout(body);
     layout->setSpacing(0);
     layout->setContentsMargins(18, 18, 18, 0);
-    layout->addWidget(new QLabel("文字属性配置"));
+    layout->addWidget(new QLabel(tr("文字属性配置")));
     layout->addSpacing(10);
     layout->addWidget(m_textEdit);
     layout->addSpacing(6);
 
     QHBoxLayout *first = rowLayout();
-    first->addWidget(new QLabel("字体:"));
+    first->addWidget(new QLabel(tr("字体:")));
     first->addSpacing(9);
     first->addWidget(m_fontBox);
     first->addSpacing(18);
-    first->addWidget(new QLabel("颜色:"));
+    first->addWidget(new QLabel(tr("颜色:")));
     first->addWidget(m_colorControl);
     layout->addLayout(first);
     layout->addSpacing(3);
 
     QHBoxLayout *second = rowLayout();
-    second->addWidget(new QLabel("大小:"));
+    second->addWidget(new QLabel(tr("大小:")));
     second->addSpacing(12);
     second->addWidget(m_sizeBox);
     second->addSpacing(18);

@@ -74,12 +74,12 @@ void KwColorComboBox::updateIcon()
     const QSize face = (m_iconButton->size() - QSize(2 * faceInset, 2 * faceInset)).expandedTo(QSize(1, 1));
     m_iconButton->setIconSize(face);
     m_iconButton->setIcon(QIcon(kwSwatch(face, m_color, devicePixelRatioF())));
-    kwDescribe(m_iconButton, QStringLiteral("颜色"), QStringLiteral("颜色 %1，点击选择").arg(m_color.name()));
+    kwDescribe(m_iconButton, tr("颜色"), tr("颜色 %1，点击选择").arg(m_color.name()));
 }
 
 void KwColorComboBox::showPopup()
 {
-    const QColor picked = QColorDialog::getColor(m_color, this, "选择颜色");
+    const QColor picked = QColorDialog::getColor(m_color, this, tr("选择颜色"));
     if (picked.isValid() && picked != m_color)
         setColor(picked);
 }

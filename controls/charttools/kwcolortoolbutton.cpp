@@ -32,12 +32,12 @@ void KwColorToolButton::setColor(const QColor &color)
 void KwColorToolButton::updateIcon()
 {
     setIcon(QIcon(kwSwatch(iconSize(), m_color, devicePixelRatioF())));
-    kwDescribe(this, QStringLiteral("颜色"), QStringLiteral("颜色 %1，点击选择").arg(m_color.name()));
+    kwDescribe(this, tr("颜色"), tr("颜色 %1，点击选择").arg(m_color.name()));
 }
 
 QColor KwColorToolButton::getColor(const QColor &initial)
 {
-    return QColorDialog::getColor(initial, this, "选择颜色");
+    return QColorDialog::getColor(initial, this, tr("选择颜色"));
 }
 
 void KwColorToolButton::colorClicked(bool)

@@ -156,7 +156,7 @@ void KwPenStyleButton::updateIcon(Qt::PenStyle style)
     QPen pen = samplePen();
     pen.setStyle(style);
     setIcon(drawSample(iconSize(), iconMargin, pen, iconSize().height() / 2));
-    kwDescribe(this, QStringLiteral("线型"), QStringLiteral("线型：%1").arg(kwPenStyleName(style)));
+    kwDescribe(this, tr("线型"), tr("线型：%1").arg(kwPenStyleName(style)));
 }
 
 void KwPenStyleButton::clickedItem(int index)
@@ -208,7 +208,7 @@ void KwPenWidthButton::updateIcon(int width)
     QPen pen = samplePen();
     pen.setWidth(width);
     setIcon(drawSample(iconSize(), iconMargin, pen, (iconSize().height() - width) / 2));
-    kwDescribe(this, QStringLiteral("线宽"), QStringLiteral("线宽：%1").arg(kwPenWidthName(width)));
+    kwDescribe(this, tr("线宽"), tr("线宽：%1").arg(kwPenWidthName(width)));
 }
 
 void KwPenWidthButton::clickedItem(int index)

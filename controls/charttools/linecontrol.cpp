@@ -28,7 +28,7 @@ struct PickerWords
 
 void describeValue(QToolButton *control, const PickerWords &words, const QString &value)
 {
-    kwDescribe(control, words.name, words.name + QStringLiteral("：") + value);
+    kwDescribe(control, words.name, LineControl::tr("%1：%2").arg(words.name, value));
 }
 
 // Gives `control` its face and a menu of one entry per pen; clicking entry k shows its icon
@@ -77,8 +77,17 @@ void showEntry(QToolButton *control, const QVector<QToolButton *> &entries, cons
     describeValue(control, words, words.value(value));
 }
 
-const PickerWords widthWords{QStringLiteral("线条粗细"), [](int width) { return kwPenWidthName(width); }};
-const PickerWords styleWords{QStringLiteral("线条种类"), [](int style) { return kwPenStyleName(Qt::PenStyle(style)); }};
+// Made when asked for, not when the library is loaded: the words follow the catalogue installed
+// by then.
+PickerWords widthWords()
+{
+    return {LineControl::tr("线条粗细"), [](int width) { return kwPenWidthName(width); }};
+}
+
+PickerWords styleWords()
+{
+    return {LineTypeControl::tr("线条种类"), [](int style) { return kwPenStyleName(Qt::PenStyle(style)); }};
+}
 }
 
 LineControl::LineControl(QWidget *parent)
@@ -92,13 +101,13 @@ void LineControl::createWg()
     QVector<QPen> pens;
     for (int width = 1; width <= 4; ++width)
         pens.append(QPen(QBrush(Qt::white), width, Qt::SolidLine));
-    m_entries = buildPicker(this, m_iconPenWidth, pens, widthWords, [this](int width) { emit setLineWidth(width); });
+    m_entries = buildPicker(this, m_iconPenWidth, pens, widthWords(), [this](int width) { emit setLineWidth(width); });
     m_firstMenuBtn = m_entries.first();
 }
 
 void LineControl::setDefalutLineWidth(const int &width)
 {
-    showEntry(this, m_entries, widthWords, width);
+    showEntry(this, m_entries, widthWords(), width);
 }
 
 LineTypeControl::LineTypeControl(QWidget *parent)
@@ -113,12 +122,12 @@ void LineTypeControl::createWg()
     QVector<QPen> pens;
     for (int style = Qt::SolidLine; style <= Qt::DashDotDotLine; ++style)
         pens.append(QPen(QBrush(Qt::white), 1, Qt::PenStyle(style)));
-    m_entries = buildPicker(this, m_iconPenWidth, pens, styleWords,
+    m_entries = buildPicker(this, m_iconPenWidth, pens, styleWords(),
                             [this](int style) { emit setLineStyle(Qt::PenStyle(style)); });
     m_firstMenuBtn = m_entries.first();
 }
 
 void LineTypeControl::setDefaultPenStyle(const Qt::PenStyle &style)
 {
-    showEntry(this, m_entries, styleWords, int(style));
+    showEntry(this, m_entries, styleWords(), int(style));
 }

@@ -15,7 +15,11 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString dialogTitle = "参数设置";
+// Both dialogs carry the same title.
+QString dialogTitle()
+{
+    return LineSettingDialog::tr("参数设置");
+}
 
 void addRow(QVBoxLayout *center, const QString &text, QWidget *control)
 {
@@ -93,17 +97,17 @@ void LineSettingDialog::createWg()
     m_widthControl = new LineControl;
     auto *center = new QWidget;
     QVBoxLayout *rows = centerLayout(center, 14);
-    addRow(rows, "线条颜色:", m_colorControl);
-    addRow(rows, "线条种类:", m_styleControl);
-    addRow(rows, "线条粗细:", m_widthControl);
+    addRow(rows, tr("线条颜色:"), m_colorControl);
+    addRow(rows, tr("线条种类:"), m_styleControl);
+    addRow(rows, tr("线条粗细:"), m_widthControl);
     alignRows({m_colorControl, m_styleControl, m_widthControl});
-    QPushButton *submit = createBody(this, getCentralWidget(), "基本线条配置", center);
+    QPushButton *submit = createBody(this, getCentralWidget(), tr("基本线条配置"), center);
 
     connect(submit, &QPushButton::clicked, this, &LineSettingDialog::onBtnClicked);
     connect(m_colorControl, &ColorControlWidget::colorName, this, &LineSettingDialog::onColorChanged);
     connect(m_widthControl, &LineControl::setLineWidth, this, &LineSettingDialog::onLineWidthChanged);
     connect(m_styleControl, &LineTypeControl::setLineStyle, this, &LineSettingDialog::onLineStyleChanged);
-    getTilte()->setWinTitle(dialogTitle, Qt::AlignLeft | Qt::AlignVCenter);
+    getTilte()->setWinTitle(dialogTitle(), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void LineSettingDialog::initData(const LineSetting &setting)
@@ -151,7 +155,7 @@ ArrowSettingDialog::ArrowSettingDialog(QWidget *parent)
 {
     qRegisterMetaType<ArrowSetting>("ArrowSetting");
     createWg();
-    getTilte()->setWinTitle(dialogTitle, Qt::AlignLeft | Qt::AlignVCenter);
+    getTilte()->setWinTitle(dialogTitle(), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void ArrowSettingDialog::createWg()
@@ -163,10 +167,10 @@ void ArrowSettingDialog::createWg()
     m_widthControl = new LineControl;
     auto *center = new QWidget;
     QVBoxLayout *rows = centerLayout(center, 32);
-    addRow(rows, "箭头颜色:", m_colorControl);
-    addRow(rows, "箭头粗细:", m_widthControl);
+    addRow(rows, tr("箭头颜色:"), m_colorControl);
+    addRow(rows, tr("箭头粗细:"), m_widthControl);
     alignRows({m_colorControl, m_widthControl});
-    QPushButton *submit = createBody(this, getCentralWidget(), "指示箭头配置", center);
+    QPushButton *submit = createBody(this, getCentralWidget(), tr("指示箭头配置"), center);
 
     connect(submit, &QPushButton::clicked, this, &ArrowSettingDialog::onBtnClicked);
     connect(m_colorControl, &ColorControlWidget::colorName, this, &ArrowSettingDialog::onColorChanged);

@@ -33,7 +33,7 @@ QIcon widthIcon(const QWidget *button, int width)
 
 void describeWidth(QWidget *button, int width)
 {
-    kwDescribe(button, QStringLiteral("线宽"), QStringLiteral("线宽：%1").arg(kwPenWidthName(width)));
+    kwDescribe(button, PenStyleToolButton::tr("线宽"), PenStyleToolButton::tr("线宽：%1").arg(kwPenWidthName(width)));
 }
 
 QLabel *headerLabel(const QString &text)
@@ -131,7 +131,7 @@ void ParaSettingDialog::createWg()
 
     setTitleFlags(WindowControlBox::ControlClose);
     PopupTwinkleFrameDialog::createWg();
-    getTilte()->setWinTitle(QString::fromStdString(m_info.displayName), Qt::AlignLeft | Qt::AlignVCenter);
+    getTilte()->setWinTitle(Kwcfg::displayText(QString::fromStdString(m_info.displayName)), Qt::AlignLeft | Qt::AlignVCenter);
 
     BaseWidget *central = getCentralWidget();
     auto *layout = new QVBoxLayout(central);
@@ -156,15 +156,15 @@ QWidget *ParaSettingDialog::createHeader()
     auto *layout = new QHBoxLayout(header);
     layout->setContentsMargins(39, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(headerLabel("参数名称"));
+    layout->addWidget(headerLabel(tr("参数名称")));
     layout->addSpacing(39);
-    layout->addWidget(headerLabel("参数值"));
+    layout->addWidget(headerLabel(tr("参数值")));
     layout->addSpacing(46);
-    layout->addWidget(headerLabel("指标线"));
+    layout->addWidget(headerLabel(tr("指标线")));
     layout->addSpacing(52);
-    layout->addWidget(headerLabel("颜色"));
+    layout->addWidget(headerLabel(tr("颜色")));
     layout->addSpacing(82);
-    layout->addWidget(headerLabel("线宽"));
+    layout->addWidget(headerLabel(tr("线宽")));
     layout->addStretch();
     return header;
 }
@@ -225,9 +225,9 @@ QWidget *ParaSettingDialog::createFooter()
     auto *layout = new QHBoxLayout(footer);
     layout->setContentsMargins(0, 0, 20, 0);
     layout->addStretch();
-    auto *reset = new QPushButton("恢复默认值");
+    auto *reset = new QPushButton(tr("恢复默认值"));
     reset->setObjectName("resetbtn");
-    auto *save = new QPushButton("保存");
+    auto *save = new QPushButton(tr("保存"));
     save->setObjectName("savebtn");
     layout->addWidget(reset);
     layout->addWidget(save);

@@ -1,5 +1,6 @@
 #include "charttools/pickertext.h"
 
+#include <QCoreApplication>
 #include <QVariant>
 #include <QWidget>
 
@@ -17,18 +18,18 @@ bool isOurs(const QWidget *widget, const char *property, const QString &current)
 QString kwPenStyleName(Qt::PenStyle style)
 {
     switch (style) {
-    case Qt::SolidLine: return QStringLiteral("实线");
-    case Qt::DashLine: return QStringLiteral("虚线");
-    case Qt::DotLine: return QStringLiteral("点线");
-    case Qt::DashDotLine: return QStringLiteral("点划线");
-    case Qt::DashDotDotLine: return QStringLiteral("双点划线");
-    default: return QStringLiteral("无");
+    case Qt::SolidLine: return QCoreApplication::translate("PickerText", "实线");
+    case Qt::DashLine: return QCoreApplication::translate("PickerText", "虚线");
+    case Qt::DotLine: return QCoreApplication::translate("PickerText", "点线");
+    case Qt::DashDotLine: return QCoreApplication::translate("PickerText", "点划线");
+    case Qt::DashDotDotLine: return QCoreApplication::translate("PickerText", "双点划线");
+    default: return QCoreApplication::translate("PickerText", "无");
     }
 }
 
 QString kwPenWidthName(int width)
 {
-    return QStringLiteral("%1 像素").arg(width);
+    return QCoreApplication::translate("PickerText", "%1 像素").arg(width);
 }
 
 void kwDescribe(QWidget *widget, const QString &name, const QString &toolTip)

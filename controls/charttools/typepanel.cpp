@@ -76,9 +76,9 @@ TypePanel::TypePanel(QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->setSpacing(1);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_bold = addToggle(this, "bold", "B", letterFace(QFont::Bold, false, false), QStringLiteral("粗体"));
-    m_tilt = addToggle(this, "tilt", "I", letterFace(QFont::Normal, true, false), QStringLiteral("斜体"));
-    m_underline = addToggle(this, "underline", "U", letterFace(QFont::Normal, false, true), QStringLiteral("下划线"));
+    m_bold = addToggle(this, "bold", "B", letterFace(QFont::Bold, false, false), tr("粗体"));
+    m_tilt = addToggle(this, "tilt", "I", letterFace(QFont::Normal, true, false), tr("斜体"));
+    m_underline = addToggle(this, "underline", "U", letterFace(QFont::Normal, false, true), tr("下划线"));
     connect(m_bold, &QPushButton::clicked, this, &TypePanel::boldBtnClicked);
     connect(m_tilt, &QPushButton::clicked, this, &TypePanel::tiltBtnClicked);
     connect(m_underline, &QPushButton::clicked, this, &TypePanel::underlineBtnClicked);

@@ -2,6 +2,8 @@
 
 #include "controlslog_p.h"
 
+#include "kwcfg.h"
+
 #include <QDebug>
 
 namespace {
@@ -18,13 +20,13 @@ bool relabelFor(KwMenu::ActionDataRole role, Relabel *out)
 {
     switch (role) {
     case KwMenu::Role_Pin:
-        *out = {KwMenu::Action_Pin, "置顶", "取消置顶"};
+        *out = {KwMenu::Action_Pin, QT_TRANSLATE_NOOP("KwMenu", "置顶"), QT_TRANSLATE_NOOP("KwMenu", "取消置顶")};
         return true;
     case KwMenu::Role_Watchlist:
-        *out = {KwMenu::Action_Watchlist, "删除自选", "添加自选"};
+        *out = {KwMenu::Action_Watchlist, QT_TRANSLATE_NOOP("KwMenu", "删除自选"), QT_TRANSLATE_NOOP("KwMenu", "添加自选")};
         return true;
     case KwMenu::Role_Monitor:
-        *out = {KwMenu::Action_Monitor, "删除盯盘", "添加盯盘"};
+        *out = {KwMenu::Action_Monitor, QT_TRANSLATE_NOOP("KwMenu", "删除盯盘"), QT_TRANSLATE_NOOP("KwMenu", "添加盯盘")};
         return true;
     }
     return false;
@@ -48,7 +50,7 @@ KwMenu::KwMenu(const QString &key, bool addAll, QWidget *parent)
 void KwMenu::addAllActions()
 {
     for (const MenuItemInfo &info : qAsConst(m_infos)) {
-        QAction *action = addAction(info.text);
+        QAction *action = addAction(Kwcfg::displayText(info.text));
         action->setEnabled(info.enabled);
         action->setCheckable(info.checkable);
         action->setData(QVariant(info.id));
@@ -63,7 +65,7 @@ QAction *KwMenu::quickAddAction(int id, const QObject *receiver, const char *mem
     const MenuItemInfo info = getMenuItem(id);
     // What QMenu::addAction(text, receiver, member, shortcut) does, said the way both Qt 5 and
     // Qt 6 (which deprecates that overload) accept.
-    QAction *action = addAction(info.text);
+    QAction *action = addAction(Kwcfg::displayText(info.text));
     action->setShortcut(shortcut);
     connect(action, SIGNAL(triggered(bool)), receiver, member);
     action->setEnabled(info.enabled);
@@ -94,7 +96,7 @@ void KwMenu::setActionData(ActionDataRole role, const QVariant &value)
         qCDebug(lcControls) << "KwMenu::setActionData: no action" << int(relabel.id) << "for role" << int(role);
         return;
     }
-    action->setText(QString::fromUtf8(value.toInt() != 0 ? relabel.whenSet : relabel.whenClear));
+    action->setText(tr(value.toInt() != 0 ? relabel.whenSet : relabel.whenClear));
 }
 
 QVariant KwMenu::actionData(ActionDataRole role) const

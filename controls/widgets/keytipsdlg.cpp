@@ -21,7 +21,7 @@ KeyTipsDlg::KeyTipsDlg(QWidget *parent)
     layout->setVerticalSpacing(1);
     layout->addWidget(master, 0, 0);
 
-    getTilte()->setWinTitle(QString::fromUtf8("快捷键提示"), Qt::AlignCenter);
+    getTilte()->setWinTitle(tr("快捷键提示"), Qt::AlignCenter);
 }
 
 KeyTipsMaster *KeyTipsDlg::getMaster() const

@@ -53,8 +53,8 @@ KeyTipsMaster::KeyTipsMaster(QWidget *parent)
     columns->addLayout(createColumn(numberCanvas));
     ui->verticalLayout->addWidget(frame);
 
-    commonCanvas->setTitle(QString::fromUtf8("> 常用快捷键"));
-    numberCanvas->setTitle(QString::fromUtf8("> 数字快捷键"));
+    commonCanvas->setTitle(tr("> 常用快捷键"));
+    numberCanvas->setTitle(tr("> 数字快捷键"));
     connect(commonCanvas, &DrawKeyCanvas::signalJustScrollValue, this, &KeyTipsMaster::slotJustScrollValue);
     // The number column is usually the longer one: wheeling over it must scroll as well.
     connect(numberCanvas, &DrawKeyCanvas::signalJustScrollValue, this, &KeyTipsMaster::slotJustScrollValue);
@@ -98,18 +98,18 @@ void KeyTipsMaster::loadShortcuts()
     QString why;
     if (!readRegularFile(Kwcfg::getInstance()->getShortCutCfgPath(), MaxShortcutFileBytes, &content, &why)) {
         qCDebug(lcControls) << "file open failed..." << why;
-        notice = QString::fromUtf8("无法读取快捷键文件");
+        notice = tr("无法读取快捷键文件");
     } else {
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(content, &error);
         if (error.error != QJsonParseError::NoError) {
             qCDebug(lcControls) << "shortcut file parse failed..." << error.errorString();
-            notice = QString::fromUtf8("无法读取快捷键文件");
+            notice = tr("无法读取快捷键文件");
         }
         const QJsonArray keys = document.object().value("keys").toArray();
         for (const QJsonValue &key : keys) {
             const QJsonObject entry = key.toObject();
-            const DrawKeyCanvas::KeyItem item(entry.value("value").toString(), entry.value("name").toString());
+            const DrawKeyCanvas::KeyItem item(entry.value("value").toString(), Kwcfg::displayText(entry.value("name").toString()));
             (isDigitsOnly(item.first) ? numbers : common).append(item);
         }
     }

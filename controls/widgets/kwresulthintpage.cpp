@@ -8,7 +8,7 @@
 KwResultHintPage::KwResultHintPage(QWidget *parent, QString name)
     : BaseWidget(parent, name)
     , iconButton(new QPushButton(this))
-    , hintLabel(new QLabel(QString::fromUtf8("暂无股票 点击添加"), this))
+    , hintLabel(new QLabel(tr("暂无股票 点击添加"), this))
 {
     iconButton->setObjectName("pushbutton");
     iconButton->setFixedSize(84, 84);

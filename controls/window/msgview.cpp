@@ -89,25 +89,25 @@ void MsgView::labelButtons()
         QDialogButtonBox::StandardButton button;
         const char *label;
     } labels[] = {
-        {QDialogButtonBox::Yes, "是"},
-        {QDialogButtonBox::No, "否"},
-        {QDialogButtonBox::Ok, "确认"},
-        {QDialogButtonBox::Cancel, "取消"},
-        {QDialogButtonBox::Save, "保存"},
-        {QDialogButtonBox::SaveAll, "保存所有"},
-        {QDialogButtonBox::Abort, "终止"},
-        {QDialogButtonBox::Retry, "重试"},
-        {QDialogButtonBox::Ignore, "忽略"},
-        {QDialogButtonBox::Close, "关闭"},
-        {QDialogButtonBox::Discard, "丢弃"},
-        {QDialogButtonBox::Help, "帮助"},
-        {QDialogButtonBox::Apply, "应用"},
+        {QDialogButtonBox::Yes, QT_TR_NOOP("是")},
+        {QDialogButtonBox::No, QT_TR_NOOP("否")},
+        {QDialogButtonBox::Ok, QT_TR_NOOP("确认")},
+        {QDialogButtonBox::Cancel, QT_TR_NOOP("取消")},
+        {QDialogButtonBox::Save, QT_TR_NOOP("保存")},
+        {QDialogButtonBox::SaveAll, QT_TR_NOOP("保存所有")},
+        {QDialogButtonBox::Abort, QT_TR_NOOP("终止")},
+        {QDialogButtonBox::Retry, QT_TR_NOOP("重试")},
+        {QDialogButtonBox::Ignore, QT_TR_NOOP("忽略")},
+        {QDialogButtonBox::Close, QT_TR_NOOP("关闭")},
+        {QDialogButtonBox::Discard, QT_TR_NOOP("丢弃")},
+        {QDialogButtonBox::Help, QT_TR_NOOP("帮助")},
+        {QDialogButtonBox::Apply, QT_TR_NOOP("应用")},
         // Not "重试": a box with both Retry and Reset would show two identical buttons.
-        {QDialogButtonBox::Reset, "重置"},
+        {QDialogButtonBox::Reset, QT_TR_NOOP("重置")},
     };
     for (const auto &entry : labels) {
         if (QPushButton *button = buttonBox->button(entry.button))
-            button->setText(QString::fromUtf8(entry.label));
+            button->setText(tr(entry.label));
     }
 }
 

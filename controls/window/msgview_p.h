@@ -7,7 +7,8 @@ class QAbstractButton;
 class QDialogButtonBox;
 class QPushButton;
 
-// The white panel of a message box: icon, text and the standard buttons labelled in Chinese.
+// The white panel of a message box: icon, text and the standard buttons labelled in the
+// library's words (Chinese, or the installed catalogue's).
 class MsgView : public QDialog
 {
     Q_OBJECT

@@ -30,9 +30,9 @@ public:
         QStringList pairs;
         for (const auto &p : params)
             pairs << p.first + " = " + p.second;
-        m_log->addItem(QString("%1  来自 %2\n    %3")
-                           .arg(QTime::currentTime().toString("HH:mm:ss"), from.isEmpty() ? "(返回)" : from,
-                                pairs.join("，")));
+        m_log->addItem(BusPage::tr("%1  来自 %2\n    %3")
+                           .arg(QTime::currentTime().toString("HH:mm:ss"), from.isEmpty() ? BusPage::tr("(返回)") : from,
+                                pairs.join(BusPage::tr("，"))));
         m_log->scrollToBottom();
     }
 

@@ -27,13 +27,13 @@ QString indicatorSummary(const std::string &name)
     const auto &map = Kwcfg::getInstance()->getIndiMap();
     const auto it = map.find(name);
     if (it == map.end())
-        return QObject::tr("没有指标 %1").arg(QString::fromStdString(name));
+        return ChartToolsPage::tr("没有指标 %1").arg(QString::fromStdString(name));
     QStringList parts;
     for (const IndiParam &p : it->second.params)
         parts << QString("%1=%2").arg(QString::fromStdString(p.name)).arg(p.value);
     for (const IndiLine &l : it->second.lines)
-        parts << QString("%1 %2 宽%3").arg(QString::fromStdString(l.name), l.colors.value(0).name()).arg(l.width);
-    return QString::fromStdString(name) + "：" + parts.join("，");
+        parts << ChartToolsPage::tr("%1 %2 宽%3").arg(QString::fromStdString(l.name), l.colors.value(0).name()).arg(l.width);
+    return ChartToolsPage::tr("%1：%2").arg(QString::fromStdString(name), parts.join(ChartToolsPage::tr("，")));
 }
 }
 
@@ -233,7 +233,7 @@ void ChartToolsPage::openCrossInfo()
     VBoxWidget *box = dialog->widgetAt(0);
     // Prices are red above the previous close and green below it; the change carries its sign.
     const double previousClose = 1690.00;
-    const QStringList labels{"时间", "开盘", "最高", "最低", "收盘", "涨幅", "成交量"};
+    const QStringList labels{tr("时间"), tr("开盘"), tr("最高"), tr("最低"), tr("收盘"), tr("涨幅"), tr("成交量")};
     const QList<double> prices{1688.00, 1712.50, 1680.20, 1702.50};
     for (const QString &label : labels) {
         box->addLabel(label);

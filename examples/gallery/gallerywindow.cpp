@@ -1,6 +1,7 @@
 #include "gallerywindow.h"
 
 #include "galleryicon.h"
+#include "galleryshell.h"
 #include "readingorder.h"
 
 #include "buspage.h"
@@ -44,7 +45,7 @@ void showLogo(QPushButton *logo, int side)
     logo->setIconSize(QSize(side, side));
     logo->setFocusPolicy(Qt::NoFocus);
     // A picture, but a screen reader still says what it is.
-    logo->setAccessibleName(QObject::tr("KwControls 标志"));
+    logo->setAccessibleName(GalleryWindow::tr("KwControls 标志"));
 }
 }
 
@@ -67,6 +68,7 @@ GalleryWindow::GalleryWindow(QWidget *parent)
     showLogo(m_titleBar->findChild<QPushButton *>("galleryIcon"), 20);
     m_titleBar->setWinTitle(windowTitle(), Qt::AlignLeft | Qt::AlignVCenter);
     m_titleBar->setFixedHeight(TitleHeight);
+    addLanguageButton();
 
     m_sideBar->setObjectName("gallerySideBar");
     QPushButton *logo = m_sideBar->addLogo();
@@ -111,6 +113,26 @@ GalleryWindow::GalleryWindow(QWidget *parent)
 
     resize(1180, 780);
     showPage(0);
+}
+
+// A small switch before the window's own buttons, naming the language it leads to.
+void GalleryWindow::addLanguageButton()
+{
+    auto *layout = qobject_cast<QHBoxLayout *>(m_titleBar->layout());
+    if (!layout)
+        return;
+    auto *button = new QToolButton(m_titleBar);
+    button->setObjectName("languageButton");
+    const bool english = GalleryShell::isEnglish();
+    // Each language's name in its own script, as language menus show them.
+    button->setText(english ? QString::fromUtf8("中") : QStringLiteral("EN"));
+    button->setToolTip(english ? tr("切换到中文") : tr("切换到英文"));
+    button->setAccessibleName(button->toolTip());
+    // Like the window's own buttons beside it: for the mouse, and the focus starts on the page.
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QToolButton::clicked, this, &GalleryWindow::languageSwitchRequested);
+    layout->insertWidget(layout->indexOf(m_titleBar->windowControlBox()), button, 0, Qt::AlignVCenter);
+    layout->insertSpacing(layout->indexOf(m_titleBar->windowControlBox()), 6);
 }
 
 void GalleryWindow::addPage(GalleryPage *page)
@@ -192,7 +214,7 @@ void GalleryWindow::showNotices()
         menu.addAction(tr("没有新消息"))->setEnabled(false);
     for (const Notice &notice : qAsConst(m_notices)) {
         const int page = notice.page;
-        menu.addAction(QString("%1：%2").arg(m_pages[page]->title(), notice.text), this, [this, page] { showPage(page); });
+        menu.addAction(tr("%1：%2").arg(m_pages[page]->title(), notice.text), this, [this, page] { showPage(page); });
     }
     m_bell->openNewMessage();
     if (!m_notices.isEmpty())

@@ -30,6 +30,10 @@ public:
     // Opens the shortcut window over `window`, or brings forward the one already open there.
     static void showKeyTips(QWidget *window);
 
+signals:
+    // The title bar's language button was pressed; GalleryShell rebuilds the window.
+    void languageSwitchRequested();
+
 protected:
     bool focusNextPrevChild(bool next) override;
 
@@ -41,6 +45,7 @@ private:
     };
 
     void addPage(GalleryPage *page);
+    void addLanguageButton();
     QWidget *createStatusBar();
     void putInStatusBar(int column, QWidget *widget);
     void notify(int page, const QString &text);

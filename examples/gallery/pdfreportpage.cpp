@@ -23,9 +23,18 @@ struct Sector
     double turnover;  // 100 million yuan
 };
 const Sector sectors[] = {
-    {"半导体", 3.42, 812.5}, {"新能源车", 2.18, 655.0}, {"白酒", 1.05, 301.2},   {"银行", 0.36, 220.8},
-    {"证券", -0.42, 410.3},  {"医药", -1.12, 388.9},    {"煤炭", 1.87, 150.4},   {"光伏", -2.35, 276.1},
-    {"军工", 0.92, 198.7},   {"地产", -1.76, 143.0},    {"传媒", 2.64, 233.6},   {"消费电子", 1.41, 301.9},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "半导体"), 3.42, 812.5},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "新能源车"), 2.18, 655.0},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "白酒"), 1.05, 301.2},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "银行"), 0.36, 220.8},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "证券"), -0.42, 410.3},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "医药"), -1.12, 388.9},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "煤炭"), 1.87, 150.4},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "光伏"), -2.35, 276.1},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "军工"), 0.92, 198.7},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "地产"), -1.76, 143.0},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "传媒"), 2.64, 233.6},
+    {QT_TRANSLATE_NOOP("PdfReportPage", "消费电子"), 1.41, 301.9},
 };
 // PDF.js needs a moment after the viewer page has loaded to lay out and paint the pages.
 constexpr int RenderGraceMs = 2500;
@@ -45,13 +54,14 @@ void drawBars(QPainter &p, const QRect &area)
         p.fillRect(bar, sectors[i].change >= 0 ? up : down);
         p.setPen(Qt::black);
         p.drawText(QRect(bar.left() - slot / 5, area.bottom() + 20, slot, 200), Qt::AlignHCenter,
-                   QString::fromUtf8(sectors[i].name));
+                   PdfReportPage::tr(sectors[i].name));
     }
 }
 
 void drawTable(QPainter &p, int top, int width)
 {
-    const QStringList headers{"板块", "涨跌幅", "成交额(亿元)", "强弱"};
+    const QStringList headers{PdfReportPage::tr("板块"), PdfReportPage::tr("涨跌幅"), PdfReportPage::tr("成交额(亿元)"),
+                              PdfReportPage::tr("强弱")};
     const int rowHeight = 300;
     const int col = width / headers.size();
     p.setPen(Qt::black);
@@ -62,8 +72,11 @@ void drawTable(QPainter &p, int top, int width)
         p.setPen(QPen(QColor("#cccccc"), 3));
         p.drawLine(0, y, width, y);
         p.setPen(s.change >= 0 ? up : down);
-        const QStringList cells{QString::fromUtf8(s.name), QString("%1%2%").arg(s.change >= 0 ? "+" : "").arg(s.change, 0, 'f', 2),
-                                QString::number(s.turnover, 'f', 1), s.change >= 1 ? "强势" : s.change <= -1 ? "弱势" : "震荡"};
+        const QString strength = s.change >= 1 ? PdfReportPage::tr("强势")
+            : s.change <= -1                   ? PdfReportPage::tr("弱势")
+                                               : PdfReportPage::tr("震荡");
+        const QStringList cells{PdfReportPage::tr(s.name), QString("%1%2%").arg(s.change >= 0 ? "+" : "").arg(s.change, 0, 'f', 2),
+                                QString::number(s.turnover, 'f', 1), strength};
         for (int c = 0; c < cells.size(); ++c)
             p.drawText(QRect(c * col, y, col, rowHeight), Qt::AlignCenter, cells[c]);
         y += rowHeight;

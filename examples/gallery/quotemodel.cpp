@@ -23,8 +23,16 @@ constexpr int NamedCount = int(sizeof(namedItems) / sizeof(namedItems[0]));
 const QStringList prefixes{"华", "中", "东", "新", "金", "海", "长", "恒", "国", "天", "宏", "瑞"};
 const QStringList middles{"信", "安", "达", "通", "源", "鼎", "泰", "兴", "盛", "远"};
 const QStringList trades{"科技", "能源", "医药", "电子", "材料", "证券", "股份", "控股", "重工", "食品"};
-const QStringList headers{"序号", "代码", "名称", "最新", "涨幅%", "涨跌", "成交量(手)", "成交额(万)",
-                          "换手%", "市盈率", "最高", "最低", "今开", "昨收"};
+const char *const headers[] = {
+    QT_TRANSLATE_NOOP("QuoteModel", "序号"),   QT_TRANSLATE_NOOP("QuoteModel", "代码"),
+    QT_TRANSLATE_NOOP("QuoteModel", "名称"),   QT_TRANSLATE_NOOP("QuoteModel", "最新"),
+    QT_TRANSLATE_NOOP("QuoteModel", "涨幅%"),  QT_TRANSLATE_NOOP("QuoteModel", "涨跌"),
+    QT_TRANSLATE_NOOP("QuoteModel", "成交量(手)"), QT_TRANSLATE_NOOP("QuoteModel", "成交额(万)"),
+    QT_TRANSLATE_NOOP("QuoteModel", "换手%"),  QT_TRANSLATE_NOOP("QuoteModel", "市盈率"),
+    QT_TRANSLATE_NOOP("QuoteModel", "最高"),   QT_TRANSLATE_NOOP("QuoteModel", "最低"),
+    QT_TRANSLATE_NOOP("QuoteModel", "今开"),   QT_TRANSLATE_NOOP("QuoteModel", "昨收"),
+};
+constexpr int Columns = int(sizeof(headers) / sizeof(headers[0]));
 enum Column { Serial, Code, Name, FirstFigure = 3 };
 // Decimals of each figure column, from FirstFigure on.
 const int decimals[] = {2, 2, 2, 0, 1, 2, 1, 2, 2, 2, 2};
@@ -126,7 +134,7 @@ int QuoteModel::rowCount(const QModelIndex &parent) const
 
 int QuoteModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : headers.size();
+    return parent.isValid() ? 0 : Columns;
 }
 
 QVariant QuoteModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -134,7 +142,7 @@ QVariant QuoteModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return headers.value(section);
+        return section >= 0 && section < Columns ? tr(headers[section]) : QString();
     // A first click on a figure puts the largest on top (the day's top gainers, the busiest
     // stocks), as quote lists do; numbers, codes and names start from the smallest.
     if (role == Qt::InitialSortOrderRole)
@@ -156,7 +164,7 @@ QString QuoteModel::name(int row) const
 QString QuoteModel::serial(int row) const
 {
     const int item = itemAt(row);
-    return item < IndexRows ? QString("指数") : QString::number(item - IndexRows + 1);
+    return item < IndexRows ? tr("指数") : QString::number(item - IndexRows + 1);
 }
 
 int QuoteModel::rowOf(const QString &stockCode) const
@@ -195,7 +203,7 @@ QVariant QuoteModel::data(const QModelIndex &index, int role) const
     case Code: return code(index.row());
     case Name: return name(index.row());
     }
-    if (column >= headers.size())
+    if (column >= Columns)
         return QVariant();
     return QString::number(quote.figure(item, column), 'f', decimals[column - FirstFigure]);
 }
@@ -221,7 +229,7 @@ std::vector<double> QuoteModel::sortKeys(int column) const
 
 void QuoteModel::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= headers.size())
+    if (column < 0 || column >= Columns)
         return;
     const std::vector<double> keys = sortKeys(column);
     std::vector<int> items(Rows);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 
 #include <vector>
 
@@ -8,6 +9,8 @@
 // cost no memory beyond the order they are shown in. Sorting reorders that list only.
 class QuoteModel : public QAbstractTableModel
 {
+    Q_DECLARE_TR_FUNCTIONS(QuoteModel)
+
 public:
     static constexpr int IndexRows = 2;
     static constexpr int Rows = 100000;

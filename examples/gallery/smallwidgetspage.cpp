@@ -171,7 +171,7 @@ QWidget *SmallWidgetsPage::createTipsBox()
     normal->setObjectName("sampleText");
     m_tips->setNormalWnd(normal, 3);
     m_tips->createWg();
-    setButtonPicture(m_tips, "tipsLogin", badge(QColor("#2fc25b"), "登", 56));
+    setButtonPicture(m_tips, "tipsLogin", badge(QColor("#2fc25b"), tr("登", "the sign on the log-in badge: one or two letters"), 56));
     setButtonPicture(m_tips, "tipsOffline", badge(QColor("#d9363e"), "!", 56));
     connect(m_tips, &ViewTipsPanel::clickItem, this, [this](int type) {
         const int next = type == 1 ? 3 : 1;

@@ -1,5 +1,7 @@
 #include "updatepage.h"
 
+#include "galleryshell.h"
+
 #include "verinfoparse.h"
 
 #include <JlCompress.h>
@@ -180,6 +182,11 @@ void UpdatePage::startUpdate()
     }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("KW_ALLUSERS_DIR", allUsersDir());
+    // KwUpdate speaks the system's language: here, the gallery's. Qt takes the language from
+    // LANGUAGE before LC_ALL, when LC_ALL names any locale but C.
+    const QString locale = GalleryShell::isEnglish() ? "en_US.UTF-8" : "zh_CN.UTF-8";
+    env.insert("LC_ALL", locale);
+    env.insert("LANGUAGE", locale.section('.', 0, 0));
     m_updater.setProcessEnvironment(env);
     m_updater.start(updaterProgram(), QStringList());
     m_stage = Stage::Running;
@@ -198,7 +205,7 @@ void UpdatePage::poll()
     QDirIterator it(installDir(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files << QString("%1  (%2 字节)").arg(QDir(installDir()).relativeFilePath(path)).arg(QFileInfo(path).size());
+        files << tr("%1  (%2 字节)").arg(QDir(installDir()).relativeFilePath(path)).arg(QFileInfo(path).size());
     }
     files.sort();
     QStringList shown;

@@ -12,9 +12,26 @@
 #include <QVBoxLayout>
 
 namespace {
+// The page is written in Chinese; its words in the user's language ride along after "#", where
+// its script picks them up before it shows anything.
 QUrl pageUrl()
 {
-    return QUrl("qrc:/gallery/web/content.html");
+    const QJsonObject words{
+        {"title", WebChannelPage::tr("资讯卡片")},
+        {"heading", WebChannelPage::tr("网页资讯 · content 通道")},
+        {"connecting", WebChannelPage::tr("连接中…")},
+        {"connected", WebChannelPage::tr("已连接")},
+        {"intro", WebChannelPage::tr("本页来自程序资源（qrc），通过 QWebChannel 调用宿主的 content.receiveText(text)。")},
+        {"waiting", WebChannelPage::tr("等待宿主推送行情")},
+        {"pushedAt", WebChannelPage::tr("宿主推送于 ")},
+        {"note", WebChannelPage::tr("网页备注：茅台站上 1680，关注量能")},
+        {"send", WebChannelPage::tr("发送到客户端")},
+        {"open", WebChannelPage::tr("打开 600519")},
+        {"pageConnected", WebChannelPage::tr("页面已连接：")},
+    };
+    QUrl url("qrc:/gallery/web/content.html");
+    url.setFragment(QString::fromUtf8(QJsonDocument(words).toJson(QJsonDocument::Compact)));
+    return url;
 }
 }
 

@@ -35,9 +35,9 @@ void fillBody(QWidget *body, const QString &text, QDialog *dialog)
     if (!dialog)
         return;
     auto *buttons = new QHBoxLayout;
-    auto *submit = new QPushButton(QObject::tr("确定"));
+    auto *submit = new QPushButton(WindowsPage::tr("确定"));
     submit->setObjectName("submit");
-    auto *cancel = new QPushButton(QObject::tr("取消"));
+    auto *cancel = new QPushButton(WindowsPage::tr("取消"));
     cancel->setObjectName("cancel");
     QObject::connect(submit, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);

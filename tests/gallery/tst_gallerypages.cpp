@@ -1,9 +1,10 @@
 // Drives the gallery's own window and pages in this process, the way a person uses them: the
 // screenshot walk with every text checked for clipping (run a second time with a larger system
-// font), header clicks on the quote list, Tab through every page, the popups' titles and the
-// status bar's bell.
+// font, and once more in English: KW_GALLERY_LANG=en), header clicks on the quote list, Tab
+// through every page, the popups' titles, the status bar's bell and the language switch.
 
 #include "gallerypage.h"
+#include "galleryshell.h"
 #include "gallerywindow.h"
 #include "screenshotter.h"
 #include "webengineenvironment.h"
@@ -213,10 +214,12 @@ private slots:
     void popupsHaveTitles();
     void webEngineSettingsKeepTheUsers_data();
     void webEngineSettingsKeepTheUsers();
+    void languageSwitchKeepsThePage();
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<GalleryWindow> m_window;
+    std::unique_ptr<GalleryShell> m_shell;
+    GalleryWindow *m_window = nullptr;
 };
 
 // Every button a person can see says what it does to a screen reader: its accessible name,
@@ -243,15 +246,19 @@ void TestGalleryPages::initTestCase()
     KwObject::init();
     Kwcfg::getInstance()->loadCfg();
     GalleryWindow::applyStyleSheet(qApp);
-    m_window = std::make_unique<GalleryWindow>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QByteArray language = qgetenv("KW_GALLERY_LANG");
+    if (!language.isEmpty())
+        QVERIFY(GalleryShell::applyLanguage(QLocale(QString::fromLatin1(language))));
+    m_shell = std::make_unique<GalleryShell>();
+    m_window = m_shell->open();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void TestGalleryPages::cleanupTestCase()
 {
-    closeOtherWindows(m_window.get());
-    m_window.reset();
+    closeOtherWindows(m_window);
+    m_shell.reset();
+    m_window = nullptr;
     KwObject::unInit();
 }
 
@@ -284,7 +291,7 @@ void TestGalleryPages::bellWaitsForNews()
 
 void TestGalleryPages::walkShowsEveryTextWhole()
 {
-    auto *walk = new Screenshotter(m_window.get(), m_dir.filePath("shots"));
+    auto *walk = new Screenshotter(m_window, m_dir.filePath("shots"));
     QStringList problems;
     connect(walk, &Screenshotter::pageCaptured, this, [&](int index) {
         const QString page = m_window->page(index)->title() + ": ";
@@ -325,7 +332,7 @@ void TestGalleryPages::headerClickSortsQuotes()
 {
     QFETCH(int, column);
     QFETCH(Qt::SortOrder, firstOrder);
-    closeOtherWindows(m_window.get());
+    closeOtherWindows(m_window);
     m_window->showPage(QuotePage);
     GalleryPage *page = m_window->page(QuotePage);
     auto *table = page->findChild<FrozenTableView *>("quoteTable");
@@ -405,10 +412,10 @@ void TestGalleryPages::tabFollowsReadingOrder_data()
 void TestGalleryPages::tabFollowsReadingOrder()
 {
     QFETCH(int, index);
-    closeOtherWindows(m_window.get());
+    closeOtherWindows(m_window);
     m_window->showPage(index);
     m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
     GalleryPage *page = m_window->page(index);
 
     QToolButton *lastSideButton = nullptr;
@@ -461,8 +468,8 @@ void TestGalleryPages::popupsHaveTitles()
 {
     QFETCH(int, page);
     QFETCH(QString, button);
-    closeOtherWindows(m_window.get());
-    QWidget *area = m_window.get();
+    closeOtherWindows(m_window);
+    QWidget *area = m_window;
     if (page >= 0) {
         m_window->showPage(page);
         area = m_window->page(page);
@@ -477,10 +484,10 @@ void TestGalleryPages::popupsHaveTitles()
     QStringList problems;
     QTimer::singleShot(400, this, [&] {
         for (QWidget *top : shownWindows())
-            if (top != m_window.get())
+            if (top != m_window)
                 seen << top->windowTitle();
         problems = untitledWindows();
-        closeOtherWindows(m_window.get());
+        closeOtherWindows(m_window);
     });
     opener->click();
     QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 3000);
@@ -530,6 +537,43 @@ void TestGalleryPages::webEngineSettingsKeepTheUsers()
         QCOMPARE(sandboxAfter, sandbox);
     else
         QCOMPARE(sandboxAfter, root ? QByteArray("1") : QByteArray());
+}
+
+// The title bar's switch rebuilds the window in the other language, on the page it was on and
+// where it was, as large as before unless the new words need more room; a second press brings
+// the first language back.
+void TestGalleryPages::languageSwitchKeepsThePage()
+{
+    qRegisterMetaType<GalleryWindow *>();
+    closeOtherWindows(m_window);
+    const bool english = GalleryShell::isEnglish();
+    const QString title = m_window->windowTitle();
+    m_window->showPage(QuotePage);
+
+    for (int press = 1; press <= 2; ++press) {
+        GalleryWindow *before = m_window;
+        const QRect geometry = before->geometry();
+        auto *button = before->findChild<QToolButton *>("languageButton");
+        QVERIFY(button);
+        QCOMPARE(button->text(), GalleryShell::isEnglish() ? QString("中") : QString("EN"));
+        QSignalSpy replaced(m_shell.get(), &GalleryShell::windowReplaced);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(replaced.wait(5000));
+        m_window = m_shell->window();
+        QVERIFY(m_window != before);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QCOMPARE(GalleryShell::isEnglish(), press == 1 ? !english : english);
+        QCOMPARE(m_window->currentPage(), QuotePage);
+        QCOMPARE(m_window->pos(), geometry.topLeft());
+        QCOMPARE(m_window->size(), geometry.size().expandedTo(m_window->minimumSize()));
+        // The new window took the old one's place on the message bus.
+        m_window->page(0)->sendMessage("gallery//quotes", {{"code", "600519"}}, false);
+        QVERIFY2(m_window->page(QuotePage)->resultText().contains("600519"), qPrintable(m_window->page(QuotePage)->resultText()));
+        if (press == 1)
+            QVERIFY2(m_window->windowTitle() != title, qPrintable(m_window->windowTitle()));
+    }
+    QCOMPARE(m_window->windowTitle(), title);
+    QCOMPARE(m_window->windowTitle(), GalleryShell::isEnglish() ? QString("KwControls Widget Gallery") : QString("KwControls 控件库演示"));
 }
 
 int main(int argc, char *argv[])

@@ -49,7 +49,8 @@ file(GLOB config_file ${prefix}/lib*/cmake/${KW_PACKAGE}/${KW_PACKAGE}Config.cma
 foreach(expected
     include/kwcontrols${s}/bus/kwobject.h include/kwcontrols${s}/window/titlebar.h
     include/kwcontrols${s}/kwcontrols_export.h include/kwcontrols${s}/kwcontrolsweb_export.h
-    include/kwcore${s}/menuconfig.h include/pdfpane${s}/pdfjsbridge.h)
+    include/kwcore${s}/menuconfig.h include/pdfpane${s}/pdfjsbridge.h include/kwcontrols${s}/kwtranslations.h
+    share/kwcontrols${s}/translations/kwcontrols_en.qm share/kwcontrols${s}/translations/kwupdate_en.qm)
   if(NOT EXISTS ${prefix}/${expected})
     message(FATAL_ERROR "not installed: ${expected}")
   endif()
@@ -63,6 +64,7 @@ endif()
 file(GLOB_RECURSE installed RELATIVE ${prefix} ${prefix}/*)
 string(CONCAT own_names "^(include/(kwcore|pdfpane|kwcontrols)${s}/"
   "|lib[^/]*(/[^/]+)?/cmake/${KW_PACKAGE}/"
+  "|share/kwcontrols${s}/translations/"
   "|lib[^/]*(/[^/]+)?/lib(KwCore|pdfpane|KwControlsCore|KwControls)${s}\\.so(\\.[0-9]+)*$"
   "|lib[^/]*(/[^/]+)?/qt${KW_QT_MAJOR}/plugins/designer/libkwcontrolsdesigner\\.so$"
   "|bin/KwUpdate$)")

@@ -1,6 +1,9 @@
-// Draws the updater's pictures into the folder given as the only argument (normally
-// updater/resources/img). Run it when the artwork changes and commit the PNGs it writes:
+// Draws the updater's pictures into the folder given as the first argument (normally
+// updater/resources/img), with their words in Chinese, or in English when the second argument
+// is "en" (into updater/resources/img/en: the resources give those to an English system). Run
+// it when the artwork changes and commit the PNGs it writes:
 //   QT_QPA_PLATFORM=offscreen kwupdate_artwork updater/resources/img
+//   QT_QPA_PLATFORM=offscreen kwupdate_artwork updater/resources/img/en en
 
 #include <QDir>
 #include <QFont>
@@ -17,6 +20,40 @@ namespace {
 const QColor Brand(0x1c, 0x6f, 0xd1);
 const QColor BrandLight(0x4a, 0xa6, 0xf2);
 const QColor Ink(0x23, 0x23, 0x23);
+
+// The words drawn into the pictures.
+struct Words
+{
+    QString brand;
+    QString startTitle, startSubtitle;
+    QString progressTitle, progressSubtitle;
+    QString endTitle, endSubtitle, endHeadline, endNote;
+    QString later, updateNow, cancelUpdate, finish;
+};
+
+const Words &chinese()
+{
+    static const Words words{
+        QStringLiteral("KWFN 证券信息终端"),
+        QStringLiteral("发现新版本"), QStringLiteral("新版本带来更快的行情与更稳定的交易体验"),
+        QStringLiteral("正在更新"), QStringLiteral("更新过程中请勿关闭电脑，完成后即可使用新版本"),
+        QStringLiteral("更新完成"), QStringLiteral("KWFN 已更新到最新版本"), QStringLiteral("恭喜您，KWFN 更新已完成！"),
+        QStringLiteral("点击“完成”按钮重新启动 KWFN，即可使用新版本"),
+        QStringLiteral("稍后再说"), QStringLiteral("立即更新"), QStringLiteral("取消更新"), QStringLiteral("完成")};
+    return words;
+}
+
+const Words &english()
+{
+    static const Words words{
+        QStringLiteral("KWFN Securities Terminal"),
+        QStringLiteral("New Version Available"), QStringLiteral("Faster quotes and more reliable trading"),
+        QStringLiteral("Updating"), QStringLiteral("Please keep your computer on; the new version is ready when done"),
+        QStringLiteral("Update Complete"), QStringLiteral("KWFN is up to date"), QStringLiteral("KWFN has been updated!"),
+        QStringLiteral("Click \"Finish\" to restart KWFN with the new version"),
+        QStringLiteral("Later"), QStringLiteral("Update Now"), QStringLiteral("Cancel Update"), QStringLiteral("Finish")};
+    return words;
+}
 
 QFont uiFont(int pixelSize, bool bold = false)
 {
@@ -57,7 +94,7 @@ bool save(const QImage &img, const QString &dir, const QString &name)
 
 // A blue header band with a soft wave, the brand mark and a title: the common top of the
 // three pages.
-void drawHeader(QPainter &p, int width, int height, const QString &title, const QString &subtitle,
+void drawHeader(QPainter &p, const Words &words, int width, int height, const QString &title, const QString &subtitle,
                 const QColor &dark = Brand, const QColor &light = BrandLight)
 {
     QLinearGradient band(0, 0, width, height);
@@ -85,7 +122,7 @@ void drawHeader(QPainter &p, int width, int height, const QString &title, const 
     p.drawPolyline(QPolygon({QPoint(27, 37), QPoint(33, 30), QPoint(38, 34), QPoint(44, 24)}));
     p.setPen(Qt::white);
     p.setFont(uiFont(14, true));
-    p.drawText(QRect(56, 18, 200, 26), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("KWFN 证券信息终端"));
+    p.drawText(QRect(56, 18, 200, 26), Qt::AlignVCenter | Qt::AlignLeft, words.brand);
 
     p.setFont(uiFont(26, true));
     p.drawText(QRect(34, 58, width - 68, 36), Qt::AlignVCenter | Qt::AlignLeft, title);
@@ -94,14 +131,14 @@ void drawHeader(QPainter &p, int width, int height, const QString &title, const 
     p.drawText(QRect(34, 94, width - 68, 22), Qt::AlignVCenter | Qt::AlignLeft, subtitle);
 }
 
-QImage background(int bandHeight, const QString &title, const QString &subtitle, const QColor &dark = Brand,
-                  const QColor &light = BrandLight)
+QImage background(const Words &words, int bandHeight, const QString &title, const QString &subtitle,
+                  const QColor &dark = Brand, const QColor &light = BrandLight)
 {
     QImage img = canvas(510, 330);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(img.rect(), QColor(0xf7, 0xfa, 0xfd));
-    drawHeader(p, 510, bandHeight, title, subtitle, dark, light);
+    drawHeader(p, words, 510, bandHeight, title, subtitle, dark, light);
     // A one-pixel frame: the window is frameless.
     p.setPen(QColor(0x8a, 0xb4, 0xe0));
     p.setBrush(Qt::NoBrush);
@@ -109,9 +146,9 @@ QImage background(int bandHeight, const QString &title, const QString &subtitle,
     return img;
 }
 
-QImage endBackground()
+QImage endBackground(const Words &words)
 {
-    QImage img = background(150, QStringLiteral("更新完成"), QStringLiteral("KWFN 已更新到最新版本"));
+    QImage img = background(words, 150, words.endTitle, words.endSubtitle);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // A green seal with a tick, overlapping the band's edge.
@@ -127,16 +164,16 @@ QImage endBackground()
 
     p.setPen(Ink);
     p.setFont(uiFont(16, true));
-    p.drawText(QRect(0, 172, 510, 26), Qt::AlignCenter, QStringLiteral("恭喜您，KWFN 更新已完成！"));
+    p.drawText(QRect(0, 172, 510, 26), Qt::AlignCenter, words.endHeadline);
     p.setPen(QColor(0x6b, 0x6b, 0x6b));
     p.setFont(uiFont(13));
-    p.drawText(QRect(0, 200, 510, 22), Qt::AlignCenter, QStringLiteral("点击“完成”按钮重新启动 KWFN，即可使用新版本"));
+    p.drawText(QRect(0, 200, 510, 22), Qt::AlignCenter, words.endNote);
     return img;
 }
 
-QImage progressBackground()
+QImage progressBackground(const Words &words)
 {
-    QImage img = background(140, QStringLiteral("正在更新"), QStringLiteral("更新过程中请勿关闭电脑，完成后即可使用新版本"));
+    QImage img = background(words, 140, words.progressTitle, words.progressSubtitle);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // The groove the thin progress bar runs in (the bar sits at x 34, 263 wide).
@@ -158,10 +195,10 @@ QImage progressBackground()
 
 // The failure page: a warm band and a warning seal; its title and texts are labels, since the
 // reason changes from run to run.
-QImage failBackground()
+QImage failBackground(const Words &words)
 {
     const QColor dark(0xc0, 0x39, 0x2b), light(0xe8, 0x7a, 0x4a);
-    QImage img = background(130, QString(), QString(), dark, light);
+    QImage img = background(words, 130, QString(), QString(), dark, light);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QPoint c(440, 130);
@@ -174,9 +211,9 @@ QImage failBackground()
     return img;
 }
 
-QImage startBackground()
+QImage startBackground(const Words &words)
 {
-    return background(130, QStringLiteral("发现新版本"), QStringLiteral("新版本带来更快的行情与更稳定的交易体验"));
+    return background(words, 130, words.startTitle, words.startSubtitle);
 }
 
 enum class ButtonStyle { Primary, Secondary };
@@ -246,25 +283,29 @@ int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const bool inEnglish = argc > 2 && QByteArray(argv[2]) == "en";
+    const Words &words = inEnglish ? english() : chinese();
     QDir().mkpath(dir);
 
-    struct Button { const char *name; int w, h; const char *label; ButtonStyle style; };
+    struct Button { const char *name; int w, h; QString label; ButtonStyle style; };
     const Button buttons[] = {
-        {"install-button02", 181, 30, "稍后再说", ButtonStyle::Secondary},
-        {"install-button03", 181, 30, "立即更新", ButtonStyle::Primary},
-        {"install-button05", 181, 30, "取消更新", ButtonStyle::Secondary},
-        {"install-button04", 216, 40, "完成", ButtonStyle::Primary},
+        {"install-button02", 181, 30, words.later, ButtonStyle::Secondary},
+        {"install-button03", 181, 30, words.updateNow, ButtonStyle::Primary},
+        {"install-button05", 181, 30, words.cancelUpdate, ButtonStyle::Secondary},
+        {"install-button04", 216, 40, words.finish, ButtonStyle::Primary},
     };
 
-    bool ok = save(startBackground(), dir, QStringLiteral("install-update-BG_03.png"))
-        && save(progressBackground(), dir, QStringLiteral("Update-BG.png"))
-        && save(endBackground(), dir, QStringLiteral("Update complete-BG.png"))
-        && save(failBackground(), dir, QStringLiteral("Update failed-BG.png"));
+    bool ok = save(startBackground(words), dir, QStringLiteral("install-update-BG_03.png"))
+        && save(progressBackground(words), dir, QStringLiteral("Update-BG.png"))
+        && save(endBackground(words), dir, QStringLiteral("Update complete-BG.png"))
+        && save(failBackground(words), dir, QStringLiteral("Update failed-BG.png"));
     for (const Button &b : buttons) {
-        const QString label = QString::fromUtf8(b.label);
-        ok = ok && save(button(b.w, b.h, label, b.style, false), dir, QLatin1String(b.name) + QStringLiteral(".png"))
-            && save(button(b.w, b.h, label, b.style, true), dir, QLatin1String(b.name) + QStringLiteral("_hover.png"));
+        ok = ok && save(button(b.w, b.h, b.label, b.style, false), dir, QLatin1String(b.name) + QStringLiteral(".png"))
+            && save(button(b.w, b.h, b.label, b.style, true), dir, QLatin1String(b.name) + QStringLiteral("_hover.png"));
     }
+    // The rest holds no words: the English pictures fall back on the Chinese ones.
+    if (inEnglish)
+        return ok ? 0 : 1;
     ok = ok && save(checkBox(true, false), dir, QStringLiteral("Checked.png"))
         && save(checkBox(false, false), dir, QStringLiteral("uncheck.png"))
         && save(checkBox(false, true), dir, QStringLiteral("uncheck_hover.png"))
