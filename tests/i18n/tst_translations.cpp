@@ -4,6 +4,8 @@
 
 #include "kwtranslations.h"
 #include "kwupdatewindow.h"
+#include "kwupdateuictrl.h"
+#include "updatestages.h"
 #include "qttranslations.h"
 #include "updatefailure.h"
 #include "updatelanguage.h"
@@ -111,6 +113,11 @@ Shown look()
     {
         KwUpdateWindow window;
         window.failBeforeStart(int(UpdateFailure::Network), QStringLiteral("test"));
+        // The window makes a page when it first goes there: visit the two a failure skips.
+        auto *pages = window.findChild<KwUpdateUiCtrl *>();
+        pages->slotUpdatePage(UpdatePage::Progress);
+        pages->slotUpdatePage(UpdatePage::End);
+        pages->slotUpdatePage(UpdatePage::Failure);
         shown.failTitle = window.findChild<QLabel *>("lab_fail_title")->text();
         shown.failReason = window.findChild<QLabel *>("lab_fail_reason")->text();
         shown.failClose = window.findChild<QAbstractButton *>("btn_fail_close")->text();
