@@ -18,7 +18,7 @@ foreach(header ${KW_CONTROLS_PUBLIC_HEADERS})
   list(APPEND kw_docs_headers ${PROJECT_SOURCE_DIR}/controls/${header})
 endforeach()
 list(JOIN kw_docs_headers " \\\n                         " KW_DOCS_INPUT)
-set(KW_DOCS_INPUT "${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/kwcore/README.md ${PROJECT_SOURCE_DIR}/docs/families.dox \\\n                         ${KW_DOCS_INPUT}")
+set(KW_DOCS_INPUT "${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/kwcore/README.md ${PROJECT_SOURCE_DIR}/CONTRIBUTING.md ${PROJECT_SOURCE_DIR}/docs/families.dox \\\n                         ${KW_DOCS_INPUT}")
 
 configure_file(${PROJECT_SOURCE_DIR}/docs/Doxyfile.in ${KW_DOCS_DIR}/Doxyfile @ONLY)
 add_custom_target(docs

@@ -3,17 +3,25 @@
 # KwControls), kwupdate (KwUpdate) and kwgallery (the gallery).
 #
 # kw_add_translations(<target> <catalogue> <resource folder> [INSTALL])
-# compiles every translations/<catalogue>_*.ts with lrelease at build time and builds the .qm
+# compiles translations/<catalogue>_<language>.ts for each of KW_TRANSLATION_LANGUAGES with lrelease at build time and builds the .qm
 # files into <target>'s resources, in <resource folder> (":/kwcontrols/translations" gives the
 # prefix /kwcontrols/translations). The resource file is named <catalogue>_translations.qrc:
 # a static library calls Q_INIT_RESOURCE(<catalogue>_translations). INSTALL also installs the
 # .qm files with the library (see KwInstall.cmake).
+#
+# A new language is added to this list, with its catalogues in translations/.
+set(KW_TRANSLATION_LANGUAGES en)
+
 function(kw_add_translations target catalogue resource_folder)
   cmake_parse_arguments(T "INSTALL" "" "" ${ARGN})
-  file(GLOB ts_files ${PROJECT_SOURCE_DIR}/translations/${catalogue}_*.ts)
-  if(NOT ts_files)
-    message(FATAL_ERROR "no translations/${catalogue}_*.ts")
-  endif()
+  set(ts_files)
+  foreach(language ${KW_TRANSLATION_LANGUAGES})
+    set(ts ${PROJECT_SOURCE_DIR}/translations/${catalogue}_${language}.ts)
+    if(NOT EXISTS ${ts})
+      message(FATAL_ERROR "no translations/${catalogue}_${language}.ts")
+    endif()
+    list(APPEND ts_files ${ts})
+  endforeach()
   set(qm_dir ${CMAKE_CURRENT_BINARY_DIR}/translations)
   set_source_files_properties(${ts_files} PROPERTIES OUTPUT_LOCATION ${qm_dir})
   # Qt 5.15 and Qt 6 both offer the unversioned command.

@@ -76,9 +76,19 @@ KwDesignerWidgetInfo asContainer(KwDesignerWidgetInfo info)
     return info;
 }
 
-KwDesignerWidgetInfo withProperties(KwDesignerWidgetInfo info, const char *properties)
+// A widget that shows sample content in Designer (see withSample()).
+template <class T>
+KwDesignerWidgetInfo sampled(Family family, const char *includeFile, QSize size, const char *toolTip,
+                             const char *whatsThis, std::function<void(T *)> sample)
 {
-    info.properties = QString::fromUtf8(properties);
+    return withSample<T>(entry<T>(family, includeFile, size, toolTip, whatsThis), std::move(sample));
+}
+
+// The text a new label or check box starts with on the form, so that it is not an empty box.
+KwDesignerWidgetInfo withText(KwDesignerWidgetInfo info, const char *text)
+{
+    info.properties = QStringLiteral("  <property name=\"text\">\n   <string>%1</string>\n  </property>\n")
+                          .arg(QString::fromUtf8(text));
     return info;
 }
 
@@ -86,6 +96,13 @@ void sampleTabs(CSubTab *bar)
 {
     bar->setButtons({QStringLiteral("Tab 1"), QStringLiteral("Tab 2"), QStringLiteral("Tab 3")});
     bar->setCurrentButton(0);
+}
+
+// The four tab bars: one header, one size, the same sample tabs.
+template <class T>
+KwDesignerWidgetInfo tabBar(const char *toolTip, const char *whatsThis)
+{
+    return sampled<T>(Family::Navigation, "navigation/csubtab.h", {300, 30}, toolTip, whatsThis, sampleTabs);
 }
 
 const char SubTabHelp[] =
@@ -98,35 +115,31 @@ QVector<KwDesignerWidgetInfo> libraryWidgets()
     using F = KwDesignerWidgetInfo;
     return {
         // Bars and containers
-        withSample<CSubTab>(entry<CSubTab>(F::Navigation, "navigation/csubtab.h", {300, 30},
-            "Row of tab buttons",
+        tabBar<CSubTab>("Row of tab buttons",
             "<b>CSubTab</b>: a row of checkable push buttons acting as tabs. The csubTabType property "
-            "chooses the root or child look."), sampleTabs),
-        withSample<CSubTabPeriod>(entry<CSubTabPeriod>(F::Navigation, "navigation/csubtab.h", {300, 30},
-            "Tab bar of chart periods",
-            "<b>CSubTabPeriod</b>: a CSubTab that style sheets address as the period bar."), sampleTabs),
-        withSample<CSubTabSecondBar>(entry<CSubTabSecondBar>(F::Navigation, "navigation/csubtab.h", {300, 30},
-            "Second-level tab bar",
-            "<b>CSubTabSecondBar</b>: a CSubTab that style sheets address as the second-level bar."), sampleTabs),
-        withSample<CSubTabThirdBar>(entry<CSubTabThirdBar>(F::Navigation, "navigation/csubtab.h", {300, 30},
-            "Third-level tab bar",
-            "<b>CSubTabThirdBar</b>: a CSubTab that style sheets address as the third-level bar."), sampleTabs),
-        withSample<NavigatorBar>(entry<NavigatorBar>(F::Navigation, "navigation/navigatorbar.h", {300, 64},
+            "chooses the root or child look."),
+        tabBar<CSubTabPeriod>("Tab bar of chart periods",
+            "<b>CSubTabPeriod</b>: a CSubTab that style sheets address as the period bar."),
+        tabBar<CSubTabSecondBar>("Second-level tab bar",
+            "<b>CSubTabSecondBar</b>: a CSubTab that style sheets address as the second-level bar."),
+        tabBar<CSubTabThirdBar>("Third-level tab bar",
+            "<b>CSubTabThirdBar</b>: a CSubTab that style sheets address as the third-level bar."),
+        sampled<NavigatorBar>(F::Navigation, "navigation/navigatorbar.h", {300, 64},
             "Stack of tab bars",
             "<b>NavigatorBar</b>: tab bars stacked one above the other, added in code (addCSubTab); a click "
             "in any of them is reported as navigatorSectionChanged(first, second). The bars shown in "
-            "Designer are samples."),
+            "Designer are samples.",
             [](NavigatorBar *bar) {
                 bar->addCSubTab(CSubTab::Root_Tab, QString())
                     ->setButtons({QStringLiteral("Quotes"), QStringLiteral("News"), QStringLiteral("Finance")});
                 bar->addCSubTab(CSubTab::Child_Tab, QString())
                     ->setButtons({QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month")});
             }),
-        withSample<SideBar>(entry<SideBar>(F::Navigation, "navigation/sidebar.h", {64, 240},
+        sampled<SideBar>(F::Navigation, "navigation/sidebar.h", {64, 240},
             "Column of tool buttons",
             "<b>SideBar</b>: a column of tool buttons with an optional logo, separators and stretch, added "
             "in code (addToolButton, addLogo, addSeparator); signalClickButton(int) reports every click. "
-            "The buttons shown in Designer are samples."),
+            "The buttons shown in Designer are samples.",
             [](SideBar *bar) {
                 for (int id = 0; id < 3; ++id)
                     bar->addToolButton(QStringLiteral("Item %1").arg(id + 1), id, true, Qt::ToolButtonTextOnly);
@@ -158,10 +171,10 @@ QVector<KwDesignerWidgetInfo> libraryWidgets()
             "the layout."),
 
         // Window parts
-        withSample<TitleBar>(entry<TitleBar>(F::Window, "window/titlebar.h", {400, 32},
+        sampled<TitleBar>(F::Window, "window/titlebar.h", {400, 32},
             "Caption strip of a frameless window",
             "<b>TitleBar</b>: icon, title and window control box of a frameless window. Call createTitleBar() "
-            "once after setupUi(); its control box then acts on the title bar's parent widget."),
+            "once after setupUi(); its control box then acts on the title bar's parent widget.",
             [](TitleBar *bar) {
                 // Built while parentless, so that its control box takes charge of none of
                 // Designer's own widgets.
@@ -187,10 +200,9 @@ QVector<KwDesignerWidgetInfo> libraryWidgets()
             "setFrozenColCount). Its bars live outside the table: lay a horizontal QScrollBar out under "
             "it and a vertical one beside it on the form, and hand them over with "
             "setOutsideHorizontalBar() and setOutsideVerticalBar() after setupUi()."),
-        withProperties(entry<KwIconCbx>(F::DataView, "dataview/kwiconcbx.h", {100, 22},
+        withText(entry<KwIconCbx>(F::DataView, "dataview/kwiconcbx.h", {100, 22},
             "Check box with a hover icon",
-            "<b>KwIconCbx</b>: a check box showing normalPix, and hoverPix while the mouse is over it."),
-            "  <property name=\"text\">\n   <string>CheckBox</string>\n  </property>\n"),
+            "<b>KwIconCbx</b>: a check box showing normalPix, and hoverPix while the mouse is over it."), "CheckBox"),
         entry<CustomComboBox>(F::DataView, "dataview/customcombobox.h", {120, 24},
             "Combo box opened by a click anywhere",
             "<b>CustomComboBox</b>: a combo box whose list opens on a click anywhere on it."),
@@ -203,18 +215,18 @@ QVector<KwDesignerWidgetInfo> libraryWidgets()
             "Colour picker button",
             "<b>KwColorToolButton</b>: a tool button showing a swatch of its color property; a click opens "
             "the colour dialog, and colorChanged(QColor) reports the user's pick."),
-        withSample<KwPenStyleButton>(entry<KwPenStyleButton>(F::ChartTools, "charttools/kwpentoolbutton.h",
+        sampled<KwPenStyleButton>(F::ChartTools, "charttools/kwpentoolbutton.h",
             {60, 24}, "Pen style picker button",
             "<b>KwPenStyleButton</b>: a tool button whose menu offers the pen styles given to setItems(); "
-            "penStyleChanged() reports a pick. The entries shown in Designer are samples."),
+            "penStyleChanged() reports a pick. The entries shown in Designer are samples.",
             [](KwPenStyleButton *button) {
                 button->setItems({Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine});
                 button->setPenStyle(Qt::SolidLine);
             }),
-        withSample<KwPenWidthButton>(entry<KwPenWidthButton>(F::ChartTools, "charttools/kwpentoolbutton.h",
+        sampled<KwPenWidthButton>(F::ChartTools, "charttools/kwpentoolbutton.h",
             {60, 24}, "Line width picker button",
             "<b>KwPenWidthButton</b>: a tool button whose menu offers the line widths given to setItems(); "
-            "penWidthChanged() reports a pick. The entries shown in Designer are samples."),
+            "penWidthChanged() reports a pick. The entries shown in Designer are samples.",
             [](KwPenWidthButton *button) {
                 button->setItems({1, 2, 3, 4});
                 button->setPenWidth(1);
@@ -233,10 +245,10 @@ QVector<KwDesignerWidgetInfo> libraryWidgets()
         entry<LineTypeControl>(F::ChartTools, "charttools/linecontrol.h", {100, 24},
             "Line style picker",
             "<b>LineTypeControl</b>: a drop-down of line styles; setLineStyle(Qt::PenStyle) reports a pick."),
-        withSample<PenStyleToolButton>(entry<PenStyleToolButton>(F::ChartTools, "charttools/parasettingdialog.h",
+        sampled<PenStyleToolButton>(F::ChartTools, "charttools/parasettingdialog.h",
             {100, 24}, "Indicator line width picker",
             "<b>PenStyleToolButton</b>: the line width picker of the indicator dialog, widths 1 to 3. Call "
-            "setPenWidth() and then createWg() after setupUi()."),
+            "setPenWidth() and then createWg() after setupUi().",
             [](PenStyleToolButton *button) {
                 button->setPenWidth(1);
                 button->createWg();
@@ -245,10 +257,10 @@ QVector<KwDesignerWidgetInfo> libraryWidgets()
             "Bold, italic and underline toggles",
             "<b>TypePanel</b>: bold, italic and underline toggles, reported by boldBtnClicked(), "
             "tiltBtnClicked() and underlineBtnClicked()."),
-        withSample<DrawLineTextPanel>(entry<DrawLineTextPanel>(F::ChartTools, "charttools/drawlinetextpanel.h",
+        sampled<DrawLineTextPanel>(F::ChartTools, "charttools/drawlinetextpanel.h",
             {200, 20}, "Strip of short texts in their own fonts",
             "<b>DrawLineTextPanel</b>: short texts side by side, each in its own font and pen, added in code "
-            "(addItem). The text shown in Designer is a sample."),
+            "(addItem). The text shown in Designer is a sample.",
             [](DrawLineTextPanel *panel) {
                 DrawLineTextItem item;
                 item.font = panel->font();
@@ -267,19 +279,18 @@ QVector<KwDesignerWidgetInfo> libraryWidgets()
             "Page shown for an empty result",
             "<b>KwResultHintPage</b>: a large icon button over a hint text (setHintString); buttonClicked() "
             "reports a click. The button's picture comes from the style sheet."),
-        withProperties(entry<ActivityLabel>(F::Widgets, "widgets/activitylabel.h", {80, 20},
+        withText(entry<ActivityLabel>(F::Widgets, "widgets/activitylabel.h", {80, 20},
             "Label acting as a link",
-            "<b>ActivityLabel</b>: a label that reports a left-button release as clicked()."),
-            "  <property name=\"text\">\n   <string>Link</string>\n  </property>\n"),
+            "<b>ActivityLabel</b>: a label that reports a left-button release as clicked()."), "Link"),
         entry<IntroductionButton>(F::Widgets, "widgets/introductionbutton.h", {300, 34},
             "One-line hint strip",
             "<b>IntroductionButton</b>: a one-line hint (setHintString); showIntroduction() is for the owner "
             "to emit."),
-        withSample<ViewTipsPanel>(entry<ViewTipsPanel>(F::Widgets, "widgets/viewtipspanel.h", {300, 200},
+        sampled<ViewTipsPanel>(F::Widgets, "widgets/viewtipspanel.h", {300, 200},
             "Tips pages by type",
             "<b>ViewTipsPanel</b>: tips pages (icon button over a text) in a stack. Give the pages with "
             "setTipItems() and build them with createWg() after setupUi(); clickItem(int) reports a click. "
-            "The page shown in Designer is a sample."),
+            "The page shown in Designer is a sample.",
             [](ViewTipsPanel *panel) {
                 panel->setTipItems({{0, QStringLiteral("tipsButton"), QStringLiteral("tipsLabel"),
                                      QStringLiteral("Tips text")}},

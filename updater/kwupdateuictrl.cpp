@@ -14,11 +14,7 @@
 
 KwUpdateUiCtrl::KwUpdateUiCtrl(QWidget *parent)
     : QWidget(parent)
-    , m_uiCtrl(new Ui::KwUpdateUiCtrl)
-    , m_uiStart(new Ui::KwStartUpdate)
-    , m_uiUpdating(new Ui::KwUpdating)
-    , m_uiEnd(new Ui::KwEndUpdate)
-    , m_uiFail(new Ui::KwFailUpdate)
+    , m_uiCtrl(std::make_unique<Ui::KwUpdateUiCtrl>())
 {
     m_uiCtrl->setupUi(this);
 
@@ -33,14 +29,8 @@ KwUpdateUiCtrl::KwUpdateUiCtrl(QWidget *parent)
     loadStyleSheet();
 }
 
-KwUpdateUiCtrl::~KwUpdateUiCtrl()
-{
-    delete m_uiFail;
-    delete m_uiEnd;
-    delete m_uiUpdating;
-    delete m_uiStart;
-    delete m_uiCtrl;
-}
+// Defined here, where the forms are complete types.
+KwUpdateUiCtrl::~KwUpdateUiCtrl() = default;
 
 // A page's widgets are made when it is first needed: a run shows two of the four, and each
 // page made costs its form and the decoding of its pictures, which the window's first
@@ -54,6 +44,7 @@ void KwUpdateUiCtrl::ensurePage(int index)
     auto *frame = new QFrame;
     switch (index) {
     case UpdatePage::Start:
+        m_uiStart = std::make_unique<Ui::KwStartUpdate>();
         m_uiStart->setupUi(frame);
         frame->setObjectName(QStringLiteral("UpdateStartFrame"));
         connect(m_uiStart->btn_start_right, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalBtnClickedForEnsure);
@@ -61,6 +52,7 @@ void KwUpdateUiCtrl::ensurePage(int index)
         m_startFrame = frame;
         break;
     case UpdatePage::Progress:
+        m_uiUpdating = std::make_unique<Ui::KwUpdating>();
         m_uiUpdating->setupUi(frame);
         frame->setObjectName(QStringLiteral("UpdateMidFrame"));
         connect(m_uiUpdating->btn_mid_cancle, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalAbortFinished);
@@ -71,6 +63,7 @@ void KwUpdateUiCtrl::ensurePage(int index)
         m_midFrame = frame;
         break;
     case UpdatePage::End:
+        m_uiEnd = std::make_unique<Ui::KwEndUpdate>();
         m_uiEnd->setupUi(frame);
         frame->setObjectName(QStringLiteral("UpdateEndFrame"));
         connect(m_uiEnd->btn_end_over, &QPushButton::clicked, this,
@@ -78,6 +71,7 @@ void KwUpdateUiCtrl::ensurePage(int index)
         m_endFrame = frame;
         break;
     case UpdatePage::Failure:
+        m_uiFail = std::make_unique<Ui::KwFailUpdate>();
         m_uiFail->setupUi(frame);
         frame->setObjectName(QStringLiteral("UpdateFailFrame"));
         connect(m_uiFail->btn_fail_close, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalFailureClosed);

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QFrame;
 class QStackedWidget;
 
@@ -49,11 +51,12 @@ private:
     void ensurePage(int index);
     void loadStyleSheet();
 
-    Ui::KwUpdateUiCtrl *m_uiCtrl;
-    Ui::KwStartUpdate *m_uiStart;
-    Ui::KwUpdating *m_uiUpdating;
-    Ui::KwEndUpdate *m_uiEnd;
-    Ui::KwFailUpdate *m_uiFail;
+    std::unique_ptr<Ui::KwUpdateUiCtrl> m_uiCtrl;
+    // Each page's form, made with its page (ensurePage): null until then.
+    std::unique_ptr<Ui::KwStartUpdate> m_uiStart;
+    std::unique_ptr<Ui::KwUpdating> m_uiUpdating;
+    std::unique_ptr<Ui::KwEndUpdate> m_uiEnd;
+    std::unique_ptr<Ui::KwFailUpdate> m_uiFail;
     QStackedWidget *m_stack;
     // Each page, once made (ensurePage).
     QFrame *m_startFrame = nullptr;

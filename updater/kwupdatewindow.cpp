@@ -34,7 +34,7 @@ QString failedTip()
 KwUpdateWindow::KwUpdateWindow(QWidget *parent)
     : QDialog(parent)
     , KwObject(QString(""))
-    , m_updater(new Updater)
+    , m_updater(std::make_unique<Updater>())
     , m_thread(new QThread(this))
     , m_uiCtrl(new KwUpdateUiCtrl(this))
     , m_restartDir(QDir::currentPath())
@@ -52,10 +52,10 @@ KwUpdateWindow::KwUpdateWindow(QWidget *parent)
 
     connect(m_uiCtrl, &KwUpdateUiCtrl::signalAbortFinished, this, &KwUpdateWindow::cancelUpdate);
     connect(m_uiCtrl, &KwUpdateUiCtrl::signalBtnClickedForUpdateOver, this, &KwUpdateWindow::slotUpdateFinished);
-    connect(m_updater, &Updater::signalProgress, this, &KwUpdateWindow::slotProgress);
+    connect(m_updater.get(), &Updater::signalProgress, this, &KwUpdateWindow::slotProgress);
     connect(this, &KwUpdateWindow::signalUpdateUi, m_uiCtrl, &KwUpdateUiCtrl::slotUpdatePage);
-    connect(this, &KwUpdateWindow::signalStart, m_updater, &Updater::startUpdate);
-    connect(m_updater, &Updater::signalUpdateFailed, this, &KwUpdateWindow::slotUpdateFailed);
+    connect(this, &KwUpdateWindow::signalStart, m_updater.get(), &Updater::startUpdate);
+    connect(m_updater.get(), &Updater::signalUpdateFailed, this, &KwUpdateWindow::slotUpdateFailed);
     connect(m_uiCtrl, &KwUpdateUiCtrl::signalFailureClosed, this, &KwUpdateWindow::leave);
 
     resize(510, 310);
@@ -67,7 +67,6 @@ KwUpdateWindow::~KwUpdateWindow()
         m_thread->quit();
         m_thread->wait();
     }
-    delete m_updater;
 }
 
 void KwUpdateWindow::beginUpdate(const QString &verfile, const QString &updateDir)

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <memory>
+
 class KwUpdateUiCtrl;
 class QThread;
 class Updater;
@@ -33,7 +35,7 @@ public:
 
     // What the process should return: non-zero once the update has failed.
     int exitCode() const { return m_failed ? 1 : 0; }
-    Updater *updater() const { return m_updater; }
+    Updater *updater() const { return m_updater.get(); }
 
 signals:
     void signalUpdateUi(int index);
@@ -59,7 +61,8 @@ private:
     void leave();
     void removePackage();
 
-    Updater *m_updater;
+    // Lives in m_thread and has no parent there: deleted after the thread has stopped.
+    std::unique_ptr<Updater> m_updater;
     QThread *m_thread;
     KwUpdateUiCtrl *m_uiCtrl;
     QString m_updateDir;

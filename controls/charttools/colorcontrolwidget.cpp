@@ -10,7 +10,7 @@
 ColorControlWidget::ColorControlWidget(QWidget *parent)
     : BaseWidget(parent, "")
     , m_sample(new QLabel)
-    , m_dialog(new CustomColorDlg)
+    , m_dialog(std::make_unique<CustomColorDlg>())
 {
     auto *layout = new QFormLayout(this);
     layout->setSpacing(0);
@@ -30,17 +30,15 @@ ColorControlWidget::ColorControlWidget(QWidget *parent)
     // A pop-up closes by itself when the user clicks elsewhere; it is only hidden between
     // uses, so the swatch checked last stays checked.
     m_dialog->setWindowFlags(windowFlags() | Qt::Popup);
-    connect(m_dialog, &CustomColorDlg::colorName, this, [this](const QString &name) {
+    connect(m_dialog.get(), &CustomColorDlg::colorName, this, [this](const QString &name) {
         setColor(name);
         emit colorName(name);
     });
     connect(more, &QToolButton::clicked, this, [this, more] { popUpBeside(more); });
 }
 
-ColorControlWidget::~ColorControlWidget()
-{
-    delete m_dialog;
-}
+// Defined here, where the palette is a complete type.
+ColorControlWidget::~ColorControlWidget() = default;
 
 void ColorControlWidget::setColor(const QString &name)
 {

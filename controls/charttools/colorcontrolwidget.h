@@ -6,6 +6,8 @@
 #include "kwcontrols_export.h"
 #include "window/basewidget.h"
 
+#include <memory>
+
 class CustomColorDlg;
 class QLabel;
 
@@ -54,5 +56,5 @@ private:
     // Shows the palette beside `button`, at its right edge.
     void popUpBeside(QWidget *button);
     QLabel *m_sample;
-    CustomColorDlg *m_dialog;
+    std::unique_ptr<CustomColorDlg> m_dialog;
 };

@@ -24,13 +24,11 @@ FontPropertyDlg::FontPropertyDlg(QWidget *parent)
 
 void FontPropertyDlg::createWg()
 {
-    setTitleFlags(WindowControlBox::ControlClose);
-    PopupTwinkleFrameDialog::createWg();
-    auto *layout = new QVBoxLayout(getCentralWidget());
-    layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(createBody(getCentralWidget()));
-    getTilte()->setWinTitle(tr("参数设置"), Qt::AlignLeft | Qt::AlignVCenter);
+    QVBoxLayout *column = kwBeginSettingsBody(this, tr("参数设置"), tr("文字属性配置"));
+    createRows(column);
+    connect(kwFinishSettingsBody(this, column), &QPushButton::clicked, this, &FontPropertyDlg::onSubmitClicked);
+    initCombox();
+    connectEdits();
 }
 
 namespace {
@@ -44,7 +42,7 @@ QHBoxLayout *rowLayout()
 }
 }
 
-QWidget *FontPropertyDlg::createBody(QWidget *parent)
+void FontPropertyDlg::createRows(QVBoxLayout *layout)
 {
     m_textEdit = new QTextEdit;
     m_fontBox = new QComboBox;
@@ -54,13 +52,6 @@ QWidget *FontPropertyDlg::createBody(QWidget *parent)
     m_typePanel = new TypePanel;
     m_colorControl = new ColorControlWidget;
 
-    auto *body = new QWidget(parent);
-    body->setObjectName("body");
-    auto *layout = new QVBoxLayout(body);
-    layout->setSpacing(0);
-    layout->setContentsMargins(18, 18, 18, 0);
-    layout->addWidget(new QLabel(tr("文字属性配置")));
-    layout->addSpacing(10);
     layout->addWidget(m_textEdit);
     layout->addSpacing(6);
 
@@ -83,14 +74,6 @@ QWidget *FontPropertyDlg::createBody(QWidget *parent)
     second->addStretch();
     layout->addLayout(second);
     layout->addSpacing(7);
-
-    const DialogButtons buttons = kwAddDialogButtons(layout);
-    connect(buttons.submit, &QPushButton::clicked, this, &FontPropertyDlg::onSubmitClicked);
-    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    initCombox();
-    connectEdits();
-    return body;
 }
 
 void FontPropertyDlg::initCombox()

@@ -13,6 +13,7 @@
 class ColorControlWidget;
 class QComboBox;
 class QTextEdit;
+class QVBoxLayout;
 
 /// The look and content of a drawn text.
 /// \ingroup charttools
@@ -81,7 +82,8 @@ private slots:
     void onColorChanged(const QString &strClr);
 
 private:
-    QWidget *createBody(QWidget *parent);
+    // Fills the settings body between its heading and its buttons.
+    void createRows(QVBoxLayout *column);
     void initCombox();
     void connectEdits();
 

@@ -15,6 +15,30 @@ const int iconMargin = 6;
 // Wide enough for a sample line to show its pattern: the style's square default would leave
 // a stub of four pixels between the margins.
 const QSize defaultIconSize(40, 16);
+
+// The list rules both pickers follow, whatever their value: only a non-empty list replaces the
+// one offered, one entry per value, and its first value becomes the selection.
+template <typename Value, typename AddEntry>
+bool replaceItems(QList<Value> &list, Value &selected, const QList<Value> &items, AddEntry addEntry)
+{
+    if (items.isEmpty())
+        return false;
+    list = items;
+    for (int i = 0; i < items.size(); ++i)
+        addEntry(i, items[i]);
+    selected = items.first();
+    return true;
+}
+
+// A value is selected only when the list offers it.
+template <typename Value>
+bool selectListed(const QList<Value> &list, Value &selected, Value value)
+{
+    if (!list.contains(value))
+        return false;
+    selected = value;
+    return true;
+}
 }
 
 KwPenToolButton::KwPenToolButton(const QSize &iconSize, QWidget *parent)
@@ -121,22 +145,17 @@ KwPenStyleButton::KwPenStyleButton(QWidget *parent)
 
 void KwPenStyleButton::setItems(const QList<Qt::PenStyle> &items)
 {
-    if (items.isEmpty())
+    const auto addOne = [this](int id, Qt::PenStyle style) { addEntry(id, getItemPixmap(style), kwPenStyleName(style)); };
+    if (!replaceItems(m_items, m_penStyle, items, addOne))
         return;
-    m_items = items;
-    for (int i = 0; i < items.size(); ++i)
-        addEntry(i, getItemPixmap(items[i]), kwPenStyleName(items[i]));
-    m_penStyle = items.first();
     updateIcon(m_penStyle);
     showEntryIcon(0);
 }
 
 void KwPenStyleButton::setPenStyle(Qt::PenStyle style)
 {
-    if (!m_items.contains(style))
-        return;
-    m_penStyle = style;
-    updateIcon(style);
+    if (selectListed(m_items, m_penStyle, style))
+        updateIcon(style);
 }
 
 Qt::PenStyle KwPenStyleButton::penStyle() const
@@ -173,22 +192,17 @@ KwPenWidthButton::KwPenWidthButton(QWidget *parent)
 
 void KwPenWidthButton::setItems(const QList<int> &items)
 {
-    if (items.isEmpty())
+    const auto addOne = [this](int id, int width) { addEntry(id, getItemPixmap(width), kwPenWidthName(width)); };
+    if (!replaceItems(m_items, m_penWidth, items, addOne))
         return;
-    m_items = items;
-    for (int i = 0; i < items.size(); ++i)
-        addEntry(i, getItemPixmap(items[i]), kwPenWidthName(items[i]));
-    m_penWidth = items.first();
     updateIcon(m_penWidth);
     showEntryIcon(0);
 }
 
 void KwPenWidthButton::setPenWidth(int width)
 {
-    if (!m_items.contains(width))
-        return;
-    m_penWidth = width;
-    updateIcon(width);
+    if (selectListed(m_items, m_penWidth, width))
+        updateIcon(width);
 }
 
 int KwPenWidthButton::penWidth() const

@@ -32,30 +32,6 @@ void addRow(QVBoxLayout *center, const QString &text, QWidget *control)
     center->setAlignment(row, Qt::AlignCenter);
 }
 
-// The body both dialogs share: heading, the rows of `center`, confirm and cancel. Cancel
-// rejects; the caller connects the returned confirm button.
-QPushButton *createBody(QDialog *dialog, QWidget *parent, const QString &heading, QWidget *center)
-{
-    auto *body = new QWidget;
-    body->setObjectName("body");
-    auto *layout = new QVBoxLayout(body);
-    layout->setSpacing(0);
-    layout->setContentsMargins(18, 18, 18, 0);
-    layout->addWidget(new QLabel(heading));
-    layout->addSpacing(10);
-    layout->addWidget(center);
-    layout->addSpacing(12);
-
-    const DialogButtons buttons = kwAddDialogButtons(layout);
-    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-
-    auto *outer = new QVBoxLayout(parent);
-    outer->setSpacing(0);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(body);
-    return buttons.submit;
-}
-
 // The rows are centred one by one, so their labels line up only when their controls are equally
 // wide: each control gets the width of the widest. The controls are polished first, so the
 // widths are those a style sheet gives them.
@@ -89,8 +65,7 @@ LineSettingDialog::LineSettingDialog(QWidget *parent)
 
 void LineSettingDialog::createWg()
 {
-    setTitleFlags(WindowControlBox::ControlClose);
-    PopupTwinkleFrameDialog::createWg();
+    QVBoxLayout *column = kwBeginSettingsBody(this, dialogTitle(), tr("基本线条配置"));
 
     m_colorControl = new ColorControlWidget;
     m_styleControl = new LineTypeControl;
@@ -101,13 +76,14 @@ void LineSettingDialog::createWg()
     addRow(rows, tr("线条种类:"), m_styleControl);
     addRow(rows, tr("线条粗细:"), m_widthControl);
     alignRows({m_colorControl, m_styleControl, m_widthControl});
-    QPushButton *submit = createBody(this, getCentralWidget(), tr("基本线条配置"), center);
+    column->addWidget(center);
+    column->addSpacing(12);
+    QPushButton *submit = kwFinishSettingsBody(this, column);
 
     connect(submit, &QPushButton::clicked, this, &LineSettingDialog::onBtnClicked);
     connect(m_colorControl, &ColorControlWidget::colorName, this, &LineSettingDialog::onColorChanged);
     connect(m_widthControl, &LineControl::setLineWidth, this, &LineSettingDialog::onLineWidthChanged);
     connect(m_styleControl, &LineTypeControl::setLineStyle, this, &LineSettingDialog::onLineStyleChanged);
-    getTilte()->setWinTitle(dialogTitle(), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void LineSettingDialog::initData(const LineSetting &setting)
@@ -155,13 +131,11 @@ ArrowSettingDialog::ArrowSettingDialog(QWidget *parent)
 {
     qRegisterMetaType<ArrowSetting>("ArrowSetting");
     createWg();
-    getTilte()->setWinTitle(dialogTitle(), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void ArrowSettingDialog::createWg()
 {
-    setTitleFlags(WindowControlBox::ControlClose);
-    PopupTwinkleFrameDialog::createWg();
+    QVBoxLayout *column = kwBeginSettingsBody(this, dialogTitle(), tr("指示箭头配置"));
 
     m_colorControl = new ColorControlWidget;
     m_widthControl = new LineControl;
@@ -170,7 +144,9 @@ void ArrowSettingDialog::createWg()
     addRow(rows, tr("箭头颜色:"), m_colorControl);
     addRow(rows, tr("箭头粗细:"), m_widthControl);
     alignRows({m_colorControl, m_widthControl});
-    QPushButton *submit = createBody(this, getCentralWidget(), tr("指示箭头配置"), center);
+    column->addWidget(center);
+    column->addSpacing(12);
+    QPushButton *submit = kwFinishSettingsBody(this, column);
 
     connect(submit, &QPushButton::clicked, this, &ArrowSettingDialog::onBtnClicked);
     connect(m_colorControl, &ColorControlWidget::colorName, this, &ArrowSettingDialog::onColorChanged);

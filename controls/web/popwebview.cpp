@@ -116,8 +116,7 @@ void PopWebView::dropPdfState()
         return;
     m_pdf->bridge->disconnect(this);
     m_pdf->bridge->deleteLater();
-    delete m_pdf;
-    m_pdf = nullptr;
+    m_pdf.reset();
 }
 
 void PopWebView::initPDFENV()
@@ -131,7 +130,7 @@ void PopWebView::initPDFENV()
         if (m_downloadItem)
             m_downloadItem->disconnect(this);
     }
-    m_pdf = new PdfState;
+    m_pdf = std::make_unique<PdfState>();
     m_pdf->bridge = new PdfJsBridge(new InternalWebPage, nullptr);
     connect(m_pdf->bridge, &QWebEngineView::loadFinished, this, &PopWebView::onLoadFinished);
     getTilte()->setWinTitle(QStringLiteral("KWFN"), Qt::AlignLeft | Qt::AlignVCenter);

@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
 class InternalWebView;
 class TestPopWebView;
 class PdfJsBridge;
@@ -110,7 +112,7 @@ private:
 
     QPointer<InternalWebView> m_webView;   // may be null: the popup then only shows PDFs
     QString m_name;
-    PdfState *m_pdf = nullptr;
+    std::unique_ptr<PdfState> m_pdf;
     QPointer<WebEngineDownload> m_downloadItem;
     bool m_pageShown = false;
 };

@@ -31,7 +31,7 @@ bool isDigitsOnly(const QString &value)
 
 KeyTipsMaster::KeyTipsMaster(QWidget *parent)
     : QWidget(parent)
-    , ui(new Ui::KeyTipsMaster)
+    , ui(std::make_unique<Ui::KeyTipsMaster>())
 {
     ui->setupUi(this);
     setFocus(Qt::OtherFocusReason);
@@ -62,10 +62,8 @@ KeyTipsMaster::KeyTipsMaster(QWidget *parent)
     loadShortcuts();
 }
 
-KeyTipsMaster::~KeyTipsMaster()
-{
-    delete ui;
-}
+// Defined here, where the form is a complete type.
+KeyTipsMaster::~KeyTipsMaster() = default;
 
 DrawKeyCanvas *KeyTipsMaster::getCommonCanvas() const
 {

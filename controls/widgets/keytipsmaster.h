@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class DrawKeyCanvas;
 class QVBoxLayout;
 
@@ -54,7 +56,7 @@ private:
     QVBoxLayout *createColumn(DrawKeyCanvas *canvas);
     void loadShortcuts();
 
-    Ui::KeyTipsMaster *ui;
+    std::unique_ptr<Ui::KeyTipsMaster> ui;
     DrawKeyCanvas *commonCanvas = nullptr;
     DrawKeyCanvas *numberCanvas = nullptr;
 };

@@ -46,7 +46,7 @@ KwPixLayer::KwPixLayer(QWidget *parent)
 
 KwPixLayer::KwPixLayer(const QString &backgroundPath, const QString &topPath, QWidget *parent)
     : BaseWidget(parent, "")
-    , ui(new Ui::KwPixLayer)
+    , ui(std::make_unique<Ui::KwPixLayer>())
     , background(backgroundPath)
     , topLayer(new KwPixTopLayer(QPixmap(topPath), this))
 {
@@ -55,10 +55,8 @@ KwPixLayer::KwPixLayer(const QString &backgroundPath, const QString &topPath, QW
     ui->horizontalLayout->setContentsMargins(0, 0, 0, 0);
 }
 
-KwPixLayer::~KwPixLayer()
-{
-    delete ui;
-}
+// Defined here, where the form is a complete type.
+KwPixLayer::~KwPixLayer() = default;
 
 KwPixTopLayer *KwPixLayer::getTopLayer() const
 {

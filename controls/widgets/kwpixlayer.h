@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <memory>
+
 namespace Ui {
 class KwPixLayer;
 }
@@ -75,7 +77,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Ui::KwPixLayer *ui;
+    std::unique_ptr<Ui::KwPixLayer> ui;
     QPixmap background;
     KwPixTopLayer *topLayer;
 };

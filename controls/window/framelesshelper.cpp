@@ -191,14 +191,13 @@ void FramelessWidgetState::resizeWidget(const QPoint &globalPos)
 
 FramelessHelper::FramelessHelper(QObject *parent)
     : QObject(parent)
-    , m_settings(new FramelessSettings)
+    , m_settings(std::make_unique<FramelessSettings>())
 {
 }
 
 FramelessHelper::~FramelessHelper()
 {
     qDeleteAll(m_settings->widgets);
-    delete m_settings;
 }
 
 FramelessHelper *FramelessHelper::makeFrameless(QWidget *window)
@@ -216,7 +215,7 @@ void FramelessHelper::activateOn(QWidget *widget)
 {
     if (m_settings->widgets.contains(widget))
         return;
-    auto *state = new FramelessWidgetState(m_settings, widget);
+    auto *state = new FramelessWidgetState(m_settings.get(), widget);
     widget->setAttribute(Qt::WA_MouseTracking);
     widget->setAttribute(Qt::WA_Hover);
     state->updateRubberBand();

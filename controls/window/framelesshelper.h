@@ -11,6 +11,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include <memory>
+
 class QEvent;
 class QMouseEvent;
 class QRubberBand;
@@ -206,5 +208,5 @@ private:
     // Until a setter accepts a value, report what every widget starts with.
     unsigned int m_borderWidth = FramelessDefaults::BorderWidth;
     unsigned int m_titleHeight = FramelessDefaults::TitleHeight;
-    FramelessSettings *m_settings;
+    std::unique_ptr<FramelessSettings> m_settings;
 };

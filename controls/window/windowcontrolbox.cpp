@@ -8,7 +8,7 @@
 
 WindowControlBox::WindowControlBox(QWidget *parent, QWidget *mainWnd, QString name)
     : BaseWidget(parent, name)
-    , ui(new Ui::WindowControlBox)
+    , ui(std::make_unique<Ui::WindowControlBox>())
 {
     ui->setupUi(this);
     ui->minBtn->setObjectName("minBtn");
@@ -47,10 +47,8 @@ void WindowControlBox::setMainWnd(QWidget *window)
         updateMaximize(windowMaximized);
 }
 
-WindowControlBox::~WindowControlBox()
-{
-    delete ui;
-}
+// Defined here, where the form is a complete type.
+WindowControlBox::~WindowControlBox() = default;
 
 void WindowControlBox::OnClose()
 {

@@ -8,6 +8,8 @@
 #include <QFlags>
 #include <QPointer>
 
+#include <memory>
+
 class QPushButton;
 class WindowStateModel;
 
@@ -99,7 +101,7 @@ private:
     // The main window's own record of its state: the button and its glyph follow it, however
     // the window was maximised or restored.
     QPointer<WindowStateModel> stateModel;
-    Ui::WindowControlBox *ui;
+    std::unique_ptr<Ui::WindowControlBox> ui;
     QFlags<ControlFlag> controlFlags = QFlags<ControlFlag>(ControlMin | ControlMax | ControlClose);
 };
 

@@ -6,6 +6,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPointer>
 
 namespace {
 const QStringList table = {
@@ -38,6 +39,7 @@ private slots:
     void chosenSwatchIsRinged();
     void controlShowsColourLegibly();
     void paletteFromControlIsDrawnActive();
+    void paletteGoesWithItsControl();
 };
 
 void TestCustomColorDlg::paletteGrid()
@@ -205,6 +207,31 @@ void TestCustomColorDlg::paletteFromControlIsDrawnActive()
     QCOMPARE(QColor(dialog->grab().toImage().pixel(0, dialog->height() / 2)), QColor("#2f2f2f"));
     dialog->hide();
     QVERIFY(!dialog->isActived());
+}
+
+// The palette is a window of its own, parented to nothing: the control must delete it, or every
+// line or font dialog closed would leave one behind.
+void TestCustomColorDlg::paletteGoesWithItsControl()
+{
+    const auto palettes = [] {
+        QList<QPointer<CustomColorDlg>> found;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *dialog = qobject_cast<CustomColorDlg *>(w))
+                found << dialog;
+        }
+        return found;
+    };
+    const int before = palettes().size();
+    auto *control = new ColorControlWidget;
+    control->show();
+    QVERIFY(QTest::qWaitForWindowExposed(control));
+    control->findChild<QToolButton *>()->click();
+    QPointer<CustomColorDlg> palette = visiblePalette();
+    QVERIFY(palette);
+    QCOMPARE(palettes().size(), before + 1);
+    delete control;
+    QVERIFY(!palette);
+    QCOMPARE(palettes().size(), before);
 }
 
 QTEST_MAIN(TestCustomColorDlg)

@@ -1,10 +1,15 @@
+#include "charttools/fontpropertydlg.h"
 #include "charttools/linecontrol.h"
 #include "charttools/linesettingdialog.h"
+#include "window/titlebar.h"
 
 #include "charttest.h"
 
 #include <QLabel>
 #include <QMenu>
+#include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 QStringList messages;
@@ -42,6 +47,8 @@ private slots:
     void arrowConfirmAndCancel();
     void labelsLineUp_data();
     void labelsLineUp();
+    void settingsFrame_data();
+    void settingsFrame();
 };
 
 void TestLineSettingDialog::pickerSamples_data()
@@ -225,6 +232,68 @@ void TestLineSettingDialog::labelsLineUp()
     QCOMPARE(labels.size(), arrow ? 2 : 3);
     for (QLabel *label : labels)
         QCOMPARE(label->x(), labels.first()->x());
+}
+
+void TestLineSettingDialog::settingsFrame_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("line") << "line" << "基本线条配置";
+    QTest::newRow("arrow") << "arrow" << "指示箭头配置";
+    QTest::newRow("font") << "font" << "文字属性配置";
+}
+
+// The line, arrow and font dialogs share one frame: the same title beside a close button alone,
+// one "body" column filling the dialog that opens with the dialog's own heading and ends with
+// confirm left of cancel, and cancel rejecting.
+void TestLineSettingDialog::settingsFrame()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, heading);
+    std::unique_ptr<PopupTwinkleFrameDialog> dialog;
+    if (kind == "line")
+        dialog = std::make_unique<LineSettingDialog>();
+    else if (kind == "arrow")
+        dialog = std::make_unique<ArrowSettingDialog>();
+    else
+        dialog = std::make_unique<FontPropertyDlg>();
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+
+    QStringList barTexts;
+    for (QLabel *label : dialog->getTilte()->findChildren<QLabel *>())
+        barTexts << label->text();
+    QVERIFY2(barTexts.contains("参数设置"), qPrintable(barTexts.join('|')));
+    WindowControlBox *box = dialog->getTilte()->windowControlBox();
+    QVERIFY(box->findChild<QPushButton *>("closeBtn")->isVisible());
+    QVERIFY(!box->findChild<QPushButton *>("minBtn")->isVisible());
+    QVERIFY(!box->findChild<QPushButton *>("expandBtn")->isVisible());
+
+    QWidget *central = dialog->getCentralWidget();
+    const QList<QWidget *> bodies = central->findChildren<QWidget *>("body", Qt::FindDirectChildrenOnly);
+    QCOMPARE(bodies.size(), 1);
+    QWidget *body = bodies.first();
+    QCOMPARE(body->geometry(), central->rect());
+    auto *column = qobject_cast<QVBoxLayout *>(body->layout());
+    QVERIFY(column);
+    QCOMPARE(column->contentsMargins(), QMargins(18, 18, 18, 0));
+    auto *first = qobject_cast<QLabel *>(column->itemAt(0)->widget());
+    QVERIFY(first);
+    QCOMPARE(first->text(), heading);
+
+    auto *submit = body->findChild<QPushButton *>("submit");
+    auto *cancel = body->findChild<QPushButton *>("cancel");
+    QVERIFY(submit && cancel);
+    QCOMPARE(submit->text(), QString("确定"));
+    QCOMPARE(cancel->text(), QString("取消"));
+    QCOMPARE(submit->y(), cancel->y());
+    QVERIFY(submit->geometry().right() < cancel->x());
+    QSignalSpy rejected(dialog.get(), &QDialog::rejected);
+    QSignalSpy accepted(dialog.get(), &QDialog::accepted);
+    cancel->click();
+    QCOMPARE(rejected.count(), 1);
+    QCOMPARE(accepted.count(), 0);
+    QVERIFY(!dialog->isVisible());
 }
 
 QTEST_MAIN(TestLineSettingDialog)

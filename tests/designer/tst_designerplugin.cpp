@@ -61,6 +61,7 @@ struct DomWidget
     QString className;
     QString objectName;
     QSize size;
+    QString text; // the "text" property the form starts with, if any
 };
 
 DomWidget readDomXml(const QString &xml, QString *error)
@@ -85,6 +86,8 @@ DomWidget readDomXml(const QString &xml, QString *error)
                     dom.size.setWidth(value);
                 else
                     dom.size.setHeight(value);
+            } else if (property == QLatin1String("text") && name == QLatin1String("string")) {
+                dom.text = reader.readElementText();
             }
         } else if (reader.isEndElement() && reader.name() == QLatin1String("property")) {
             property.clear();
@@ -109,6 +112,8 @@ private slots:
     void makesWidget_data();
     void makesWidget();
     void leavesTheWebEngineOut();
+    void startingText_data();
+    void startingText();
 
 private:
     void widgetRows();
@@ -231,6 +236,30 @@ void TstDesignerPlugin::leavesTheWebEngineOut()
 #else
     QSKIP("reads the process's mapped libraries from /proc");
 #endif
+}
+
+void TstDesignerPlugin::startingText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("check box") << "KwIconCbx" << "CheckBox";
+    QTest::newRow("link label") << "ActivityLabel" << "Link";
+    QTest::newRow("tab bar") << "CSubTab" << QString();
+}
+
+// A check box or label dropped on a form starts with a word, so it is not an empty box; the
+// description must stay well-formed with that property in it.
+void TstDesignerPlugin::startingText()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QDesignerCustomWidgetInterface *widget = m_offered.value(name);
+    QVERIFY(widget);
+    QString error;
+    const DomWidget dom = readDomXml(widget->domXml(), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(dom.className, name);
+    QCOMPARE(dom.text, text);
 }
 
 QTEST_MAIN(TstDesignerPlugin)
