@@ -19,7 +19,10 @@ namespace {
 class Receiver : public KwObject
 {
 public:
-    explicit Receiver(const QString &name = QString()) : KwObject(name) {}
+    explicit Receiver(const QString &name = QString())
+        : KwObject(name)
+    {
+    }
     void onMessage(const QString &from, const Params &params) override
     {
         benchmark::DoNotOptimize(from.size() + int(params.size()));
@@ -28,7 +31,8 @@ public:
 
 const Params &fourParams()
 {
-    static const Params params{{"code", "600000"}, {"market", "SH"}, {"name", QString::fromUtf8("浦发银行")}, {"period", "day"}};
+    static const Params params{
+            {"code", "600000"}, {"market", "SH"}, {"name", QString::fromUtf8("浦发银行")}, {"period", "day"}};
     return params;
 }
 
@@ -105,9 +109,8 @@ void BM_SignalToSlots(benchmark::State &state)
     for (int i = 0; i < Receivers; ++i) {
         objects.push_back(std::make_unique<Receiver>());
         Receiver *receiver = objects.back().get();
-        QObject::connect(&emitter, &Emitter::changed, [receiver](const QString &from, const Params &params) {
-            receiver->onMessage(from, params);
-        });
+        QObject::connect(&emitter, &Emitter::changed,
+                         [receiver](const QString &from, const Params &params) { receiver->onMessage(from, params); });
     }
     const QString from = QStringLiteral("broadcast");
     for (auto _ : state)
@@ -138,7 +141,8 @@ int main(int argc, char **argv)
     kwbench::figure("send_ratio", send / anchor);
     kwbench::figure("register_10k_ms", t.at("BM_RegisterDestroy/10000/iterations:3") / 1e6);
     kwbench::figure("register_100k_ms", t.at("BM_RegisterDestroy/100000/iterations:3") / 1e6);
-    kwbench::figure("register_growth", t.at("BM_RegisterDestroy/100000/iterations:3") / t.at("BM_RegisterDestroy/10000/iterations:3"));
+    kwbench::figure("register_growth",
+                    t.at("BM_RegisterDestroy/100000/iterations:3") / t.at("BM_RegisterDestroy/10000/iterations:3"));
     const double perReceiver = t.at("BM_Broadcast") / Receivers;
     const double perSlot = t.at("BM_SignalToSlots") / Receivers;
     kwbench::figure("broadcast_receiver_ns", perReceiver);

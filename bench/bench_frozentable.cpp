@@ -19,7 +19,10 @@ constexpr int FrozenRows = 2;
 class LongModel : public QAbstractTableModel
 {
 public:
-    explicit LongModel(int rows) : m_rows(rows) {}
+    explicit LongModel(int rows)
+        : m_rows(rows)
+    {
+    }
     int rowCount(const QModelIndex &parent = QModelIndex()) const override { return parent.isValid() ? 0 : m_rows; }
     int columnCount(const QModelIndex &parent = QModelIndex()) const override { return parent.isValid() ? 0 : 8; }
     QVariant data(const QModelIndex &index, int role) const override

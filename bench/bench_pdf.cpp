@@ -67,12 +67,12 @@ bool waitFirstPage(PdfJsBridge *bridge)
 
 void armFirstPage(PdfJsBridge *bridge)
 {
-    bridge->invokeJavaScriptAndWaitForResult(QStringLiteral(
-        "window.__firstPage = false;"
-        "if (!window.__armed) { window.__armed = true;"
-        "  PDFViewerApplication.eventBus.on('pagerendered', function (e) {"
-        "    if (e.pageNumber === 1) { window.__firstPage = true; } }); }"
-        "PDFViewerApplication.close(); true"));
+    bridge->invokeJavaScriptAndWaitForResult(
+            QStringLiteral("window.__firstPage = false;"
+                           "if (!window.__armed) { window.__armed = true;"
+                           "  PDFViewerApplication.eventBus.on('pagerendered', function (e) {"
+                           "    if (e.pageNumber === 1) { window.__firstPage = true; } }); }"
+                           "PDFViewerApplication.close(); true"));
 }
 
 // The web engine's process tree: this process (the engine's browser side runs in it) and every
@@ -165,9 +165,11 @@ Times measure(PopWebView &popup, PdfJsBridge *bridge, const QString &path, int r
         armFirstPage(bridge);
         settle(bridge);
         clock.restart();
-        bridge->invokeJavaScript(QStringLiteral("var x = new XMLHttpRequest(); x.open('GET', '%1'); x.responseType = 'arraybuffer';"
-                                                "x.onload = function () { PDFViewerApplication.open(new Uint8Array(x.response)); };"
-                                                "x.send();").arg(url));
+        bridge->invokeJavaScript(
+                QStringLiteral("var x = new XMLHttpRequest(); x.open('GET', '%1'); x.responseType = 'arraybuffer';"
+                               "x.onload = function () { PDFViewerApplication.open(new Uint8Array(x.response)); };"
+                               "x.send();")
+                        .arg(url));
         if (!waitFirstPage(bridge))
             qFatal("the viewer never showed %s directly", qPrintable(path));
         anchor.push_back(clock.nsecsElapsed() / 1e6);
@@ -197,8 +199,14 @@ int main(int argc, char **argv)
     if (!bridge || !QSignalSpy(bridge, &QWebEngineView::loadFinished).wait(30000))
         qFatal("the viewer page did not load");
     // PDF.js finishes setting itself up after the load; the first-page hook needs its event bus.
-    bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.initializedPromise.then(function () { window.__viewerReady = true; })"));
-    if (!QTest::qWaitFor([bridge] { return bridge->invokeJavaScriptAndWaitForResult(QStringLiteral("window.__viewerReady === true")).toBool(); }, 30000))
+    bridge->invokeJavaScript(QStringLiteral(
+            "PDFViewerApplication.initializedPromise.then(function () { window.__viewerReady = true; })"));
+    if (!QTest::qWaitFor(
+                [bridge] {
+                    return bridge->invokeJavaScriptAndWaitForResult(QStringLiteral("window.__viewerReady === true"))
+                            .toBool();
+                },
+                30000))
         qFatal("the viewer did not set itself up");
 
     const Times one = measure(popup, bridge, small, 7);

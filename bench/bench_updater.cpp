@@ -234,10 +234,12 @@ bool measure(const QString &work, const QString &packageName, quint16 port, cons
         freshInstallation();
         QByteArray out;
         const double u = timed(self, {QStringLiteral("--child"), verText, installDir}, env, &out);
-        const double a = timed(QStringLiteral("/bin/sh"),
-                               {QStringLiteral("-c"), QStringLiteral("curl -s -f -o '%1/anchor.zip' '%2' && unzip -q '%1/anchor.zip' -d '%1/fresh'")
-                                                          .arg(work, info.url)},
-                               env);
+        const double a =
+                timed(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("curl -s -f -o '%1/anchor.zip' '%2' && unzip -q '%1/anchor.zip' -d '%1/fresh'")
+                               .arg(work, info.url)},
+                      env);
         if (u < 0 || a < 0 || plain < 0)
             return false;
         updater.push_back(u);
@@ -268,17 +270,18 @@ int main(int argc, char **argv)
     QDir().mkpath(work.path() + "/www");
     std::printf("making packages...\n");
     std::fflush(stdout);
-    if (!makePackage(work.path() + "/www/small.zip", 200, 50 * 1024)
-        || !makePackage(work.path() + "/www/large.zip", 2000, 50 * 1024)) {
+    if (!makePackage(work.path() + "/www/small.zip", 200, 50 * 1024) ||
+        !makePackage(work.path() + "/www/large.zip", 2000, 50 * 1024)) {
         std::fprintf(stderr, "cannot make the packages\n");
         return 1;
     }
 
     const quint16 port = freePort();
     QProcess server;
-    server.start(QStringLiteral("python3"), {QStringLiteral("-m"), QStringLiteral("http.server"), QStringLiteral("--bind"),
-                                             QStringLiteral("127.0.0.1"), QString::number(port), QStringLiteral("--directory"),
-                                             work.path() + "/www"});
+    server.start(QStringLiteral("python3"),
+                 {QStringLiteral("-m"), QStringLiteral("http.server"), QStringLiteral("--bind"),
+                  QStringLiteral("127.0.0.1"), QString::number(port), QStringLiteral("--directory"),
+                  work.path() + "/www"});
     if (!server.waitForStarted() || !waitForServer(port)) {
         std::fprintf(stderr, "cannot start python3 -m http.server\n");
         return 1;
@@ -286,8 +289,8 @@ int main(int argc, char **argv)
 
     Measure small, large;
     const QString self = QCoreApplication::applicationFilePath();
-    const bool ok = measure(work.path(), QStringLiteral("small.zip"), port, self, &small)
-        && measure(work.path(), QStringLiteral("large.zip"), port, self, &large);
+    const bool ok = measure(work.path(), QStringLiteral("small.zip"), port, self, &small) &&
+                    measure(work.path(), QStringLiteral("large.zip"), port, self, &large);
     server.kill();
     server.waitForFinished();
     if (!ok)

@@ -15,7 +15,10 @@ class MedianCollector : public benchmark::ConsoleReporter
 {
 public:
     // No colour: the reporter's trailing colour reset would otherwise begin the first FIGURE line.
-    MedianCollector() : ConsoleReporter(OO_None) {}
+    MedianCollector()
+        : ConsoleReporter(OO_None)
+    {
+    }
 
     std::map<std::string, double> medians;
 

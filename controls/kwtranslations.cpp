@@ -5,7 +5,7 @@
 namespace {
 // The catalogue's base name, in the resources (see controls/CMakeLists.txt) and in files.
 const char *const Catalogue = "kwcontrols";
-}
+} // namespace
 
 namespace KwControls {
 

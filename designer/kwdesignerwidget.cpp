@@ -122,10 +122,10 @@ QString KwDesignerWidget::domXml() const
                           "%5"
                           " </widget>\n"
                           "</ui>\n")
-        .arg(m_info.className, objectName)
-        .arg(m_info.size.width())
-        .arg(m_info.size.height())
-        .arg(m_info.properties);
+            .arg(m_info.className, objectName)
+            .arg(m_info.size.width())
+            .arg(m_info.size.height())
+            .arg(m_info.properties);
 }
 
 bool KwDesignerWidget::isInitialized() const

@@ -46,13 +46,13 @@ struct DownloadUpdate::Job
     QString path;
     QString partPath;
     QFile file;
-    QIODevice *out = nullptr;   // `file`, or the caller's device
+    QIODevice *out = nullptr; // `file`, or the caller's device
     QPointer<QNetworkReply> reply;
     qint64 written = 0;
-    qint64 expected = -1;   // Content-Length, -1 when the server did not say
+    qint64 expected = -1; // Content-Length, -1 when the server did not say
     int lastPercent = -1;
-    int timeout = 0;        // transfer timeout this download runs with
-    qint64 maxBytes = 0;    // 0: no limit
+    int timeout = 0; // transfer timeout this download runs with
+    qint64 maxBytes = 0; // 0: no limit
 };
 
 DownloadUpdate::DownloadUpdate(QObject *parent)
@@ -146,7 +146,8 @@ void DownloadUpdate::downloadUnBlocked(const QUrl &url, bool *flag, const Downlo
     m_filePath.clear();
 
     if (url.isEmpty() || !url.isValid()) {
-        failLater(url, QStringLiteral("invalid URL: %1").arg(url.isEmpty() ? QStringLiteral("empty") : url.errorString()));
+        failLater(url,
+                  QStringLiteral("invalid URL: %1").arg(url.isEmpty() ? QStringLiteral("empty") : url.errorString()));
         return;
     }
     const QString scheme = url.scheme().toLower();
@@ -239,12 +240,12 @@ void DownloadUpdate::abort()
     }
     // The reply and the file belong to our thread: the stop itself must happen there.
     QMetaObject::invokeMethod(
-        this,
-        [this, generation] {
-            if (m_job && m_job->generation == generation)
-                endJob(abortedText());
-        },
-        Qt::QueuedConnection);
+            this,
+            [this, generation] {
+                if (m_job && m_job->generation == generation)
+                    endJob(abortedText());
+            },
+            Qt::QueuedConnection);
 }
 
 bool DownloadUpdate::abortRequested() const
@@ -257,14 +258,14 @@ void DownloadUpdate::failLater(const QUrl &url, const QString &reason)
     // Reported from the event loop like every other end, so a caller that connects after
     // starting, or that starts from a slot, sees the same order as for a real transfer.
     QMetaObject::invokeMethod(
-        this,
-        [this, url, reason] {
-            qCWarning(lcCore).noquote() << "DownloadUpdate: failed" << url.toDisplayString() << ":" << reason;
-            m_succeeded = false;
-            m_errorString = reason;
-            emit finished(reason);
-        },
-        Qt::QueuedConnection);
+            this,
+            [this, url, reason] {
+                qCWarning(lcCore).noquote() << "DownloadUpdate: failed" << url.toDisplayString() << ":" << reason;
+                m_succeeded = false;
+                m_errorString = reason;
+                emit finished(reason);
+            },
+            Qt::QueuedConnection);
 }
 
 void DownloadUpdate::onReadyRead(QNetworkReply *reply)
@@ -287,7 +288,9 @@ void DownloadUpdate::onReadyRead(QNetworkReply *reply)
         if (length.isValid())
             job.expected = length.toLongLong();
         if (job.maxBytes > 0 && job.expected > job.maxBytes) {
-            endJob(QStringLiteral("the server announces %1 bytes, more than the %2 allowed").arg(job.expected).arg(job.maxBytes));
+            endJob(QStringLiteral("the server announces %1 bytes, more than the %2 allowed")
+                           .arg(job.expected)
+                           .arg(job.maxBytes));
             return;
         }
     }
@@ -331,14 +334,14 @@ void DownloadUpdate::onReplyFinished(QNetworkReply *reply)
         // We disconnect before aborting a reply ourselves, so a cancelled one here means the
         // transfer timeout struck.
         const QString error = reply->error() == QNetworkReply::OperationCanceledError
-            ? QStringLiteral("nothing received for %1 ms").arg(m_job->timeout)
-            : reply->errorString();
+                                      ? QStringLiteral("nothing received for %1 ms").arg(m_job->timeout)
+                                      : reply->errorString();
         why = why.isEmpty() ? error : why + QStringLiteral(" (") + error + QLatin1Char(')');
     }
     if (why.isEmpty() && reply->bytesAvailable() > 0) {
         onReadyRead(reply);
         if (!m_job)
-            return;     // ended while writing the rest
+            return; // ended while writing the rest
     }
 
     Job &job = *m_job;
@@ -377,7 +380,8 @@ void DownloadUpdate::endJob(const QString &reason)
     m_succeeded = ok;
     m_errorString = reason;
     if (ok) {
-        qCDebug(lcCore).noquote() << "DownloadUpdate: finished" << job->url.toDisplayString() << "(" << job->written << "bytes )";
+        qCDebug(lcCore).noquote() << "DownloadUpdate: finished" << job->url.toDisplayString() << "(" << job->written
+                                  << "bytes )";
         if (job->lastPercent != 100)
             emit downloadProgress(100);
         emit finished(QString());

@@ -52,10 +52,10 @@ class KWCORE_EXPORT DownloadUpdate : public QObject
 public:
     /// What a download fetches; decides where targetPath() puts it.
     enum DownloadType {
-        DownloadFile = 0,           ///< Any file, kept under the URL's file name.
-        DownloadConfig = 1,         ///< A configuration file, kept under the URL's file name.
-        DownloadResource = 2,       ///< A picture or other resource, under the URL's file name.
-        DownloadUpdatePackage = 3   ///< The update package: `<all-users>/tmp/kwfn_update.zip`.
+        DownloadFile = 0, ///< Any file, kept under the URL's file name.
+        DownloadConfig = 1, ///< A configuration file, kept under the URL's file name.
+        DownloadResource = 2, ///< A picture or other resource, under the URL's file name.
+        DownloadUpdatePackage = 3 ///< The update package: `<all-users>/tmp/kwfn_update.zip`.
     };
     Q_ENUM(DownloadType)
 

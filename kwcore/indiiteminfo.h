@@ -16,10 +16,10 @@
 /// \ingroup core
 struct IndiParam
 {
-    std::string name;       ///< Label text, UTF-8.
-    int value = 0;          ///< The parameter's value.
-    int minValue = 0;       ///< The smallest value allowed.
-    int maxValue = 0;       ///< The largest value allowed.
+    std::string name; ///< Label text, UTF-8.
+    int value = 0; ///< The parameter's value.
+    int minValue = 0; ///< The smallest value allowed.
+    int maxValue = 0; ///< The largest value allowed.
 
     /// Whether every field equals the other's.
     bool operator==(const IndiParam &o) const
@@ -37,15 +37,12 @@ struct IndiParam
 /// \ingroup core
 struct IndiLine
 {
-    std::string name;           ///< Label text, UTF-8.
-    QMap<int, QColor> colors;   ///< The line's colours by key; key 0 is its own colour.
-    int width = 1;              ///< Pen width, in pixels.
+    std::string name; ///< Label text, UTF-8.
+    QMap<int, QColor> colors; ///< The line's colours by key; key 0 is its own colour.
+    int width = 1; ///< Pen width, in pixels.
 
     /// Whether every field equals the other's.
-    bool operator==(const IndiLine &o) const
-    {
-        return name == o.name && colors == o.colors && width == o.width;
-    }
+    bool operator==(const IndiLine &o) const { return name == o.name && colors == o.colors && width == o.width; }
     /// Whether any field differs from the other's.
     bool operator!=(const IndiLine &o) const { return !(*this == o); }
 };
@@ -58,10 +55,10 @@ struct IndiLine
 /// \ingroup core
 struct IndiItemInfo
 {
-    std::string name;               ///< The indicator's key in the configuration, such as "MACD".
-    std::string displayName;        ///< UTF-8, shown as a dialog title.
-    std::vector<IndiParam> params;  ///< The integer parameters, in dialog order.
-    std::vector<IndiLine> lines;    ///< The drawn lines, in dialog order.
+    std::string name; ///< The indicator's key in the configuration, such as "MACD".
+    std::string displayName; ///< UTF-8, shown as a dialog title.
+    std::vector<IndiParam> params; ///< The integer parameters, in dialog order.
+    std::vector<IndiLine> lines; ///< The drawn lines, in dialog order.
 
     /// Whether every field equals the other's.
     bool operator==(const IndiItemInfo &o) const

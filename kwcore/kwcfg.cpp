@@ -40,14 +40,17 @@ QJsonObject readObjectFile(const QString &path, bool *exists, bool *valid)
     QJsonParseError err;
     const QJsonDocument doc = QJsonDocument::fromJson(content, &err);
     if (err.error != QJsonParseError::NoError) {
-        qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: %1 is malformed (%2 at offset %3); using the built-in defaults")
-                                    .arg(path, err.errorString())
-                                    .arg(err.offset);
+        qCWarning(lcCore).noquote() << QStringLiteral(
+                                               "Kwcfg: %1 is malformed (%2 at offset %3); using the built-in defaults")
+                                               .arg(path, err.errorString())
+                                               .arg(err.offset);
         return QJsonObject();
     }
     if (!doc.isObject()) {
-        qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: %1 is malformed (the top level is not an object); using the built-in defaults")
-                                    .arg(path);
+        qCWarning(lcCore).noquote()
+                << QStringLiteral(
+                           "Kwcfg: %1 is malformed (the top level is not an object); using the built-in defaults")
+                           .arg(path);
         return QJsonObject();
     }
     *valid = true;
@@ -74,8 +77,9 @@ QJsonValue pick(const QJsonObject &user, const QString &path, QLatin1String key,
     if (v.type() == type)
         return v;
     if (!v.isUndefined())
-        qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: member \"%1\" of %2 has the wrong type; using the built-in default")
-                                    .arg(key, path);
+        qCWarning(lcCore).noquote()
+                << QStringLiteral("Kwcfg: member \"%1\" of %2 has the wrong type; using the built-in default")
+                           .arg(key, path);
     return builtInDefaults().value(key);
 }
 
@@ -86,7 +90,8 @@ QList<MenuItemInfo> parseMenu(const QString &key, const QJsonArray &entries)
         const QJsonObject o = v.toObject();
         const QJsonValue id = o.value(QLatin1String("id"));
         if (!id.isDouble()) {
-            qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: an entry of menu \"%1\" has no numeric id; skipped").arg(key);
+            qCWarning(lcCore).noquote()
+                    << QStringLiteral("Kwcfg: an entry of menu \"%1\" has no numeric id; skipped").arg(key);
             continue;
         }
         MenuItemInfo item;
@@ -292,8 +297,10 @@ bool Kwcfg::persistIndicatorsLocked()
             const QString bad = path + QStringLiteral(".bad");
             QFile::remove(bad);
             if (!QFile::rename(path, bad)) {
-                qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: cannot keep the malformed %1 aside as %2; indicator settings not saved")
-                                            .arg(path, bad);
+                qCWarning(lcCore).noquote()
+                        << QStringLiteral(
+                                   "Kwcfg: cannot keep the malformed %1 aside as %2; indicator settings not saved")
+                                   .arg(path, bad);
                 return false;
             }
             qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: the malformed %1 was kept as %2").arg(path, bad);
@@ -306,8 +313,8 @@ bool Kwcfg::persistIndicatorsLocked()
     root.insert(KeyIndicators, indicators);
 
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0
-        || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(root).toJson(QJsonDocument::Indented)) < 0 ||
+        !out.commit()) {
         qCWarning(lcCore).noquote() << QStringLiteral("Kwcfg: cannot write %1 (%2)").arg(path, out.errorString());
         return false;
     }

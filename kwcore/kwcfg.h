@@ -103,8 +103,8 @@ private:
 
     mutable QMutex m_mutex;
     bool m_loaded = false;
-    QString m_configDir;        // folder the configuration was loaded from
-    QString m_shortcutFile;     // as written in the file; empty when not configured
+    QString m_configDir; // folder the configuration was loaded from
+    QString m_shortcutFile; // as written in the file; empty when not configured
     QHash<QString, QList<MenuItemInfo>> m_menus;
     std::map<std::string, IndiItemInfo> m_indiMap;
 };

@@ -50,6 +50,6 @@ private:
 
     QMutex m_mutex;
     bool m_resolved = false;
-    QString m_source;   // the variable's value the cached folder was resolved from
+    QString m_source; // the variable's value the cached folder was resolved from
     QString m_dir;
 };

@@ -17,20 +17,20 @@
 /// \ingroup core
 struct MenuItemInfo
 {
-    int id = 0;             ///< What the menu reports when the entry is triggered.
-    QString text;           ///< The entry's text.
-    bool enabled = true;    ///< Whether the entry can be triggered.
+    int id = 0; ///< What the menu reports when the entry is triggered.
+    QString text; ///< The entry's text.
+    bool enabled = true; ///< Whether the entry can be triggered.
     bool checkable = false; ///< Whether the entry has a check mark.
-    bool checked = false;   ///< Whether the check mark is on (for a checkable entry).
-    QString icon;       ///< Path of the icon (a file or ":/..." resource); empty: none.
-    QString shortcut;   ///< Key sequence text, such as "Ctrl+E"; empty: none.
-    QString tip;        ///< Status or tool tip text.
+    bool checked = false; ///< Whether the check mark is on (for a checkable entry).
+    QString icon; ///< Path of the icon (a file or ":/..." resource); empty: none.
+    QString shortcut; ///< Key sequence text, such as "Ctrl+E"; empty: none.
+    QString tip; ///< Status or tool tip text.
 
     /// Whether every field equals the other's.
     bool operator==(const MenuItemInfo &o) const
     {
-        return id == o.id && text == o.text && enabled == o.enabled && checkable == o.checkable
-            && checked == o.checked && icon == o.icon && shortcut == o.shortcut && tip == o.tip;
+        return id == o.id && text == o.text && enabled == o.enabled && checkable == o.checkable &&
+               checked == o.checked && icon == o.icon && shortcut == o.shortcut && tip == o.tip;
     }
     /// Whether any field differs from the other's.
     bool operator!=(const MenuItemInfo &o) const { return !(*this == o); }

@@ -38,8 +38,8 @@ bool readInt(const QJsonObject &o, const char *key, int &out, QString &why)
     if (v.isUndefined() || v.isNull())
         return true;
     const double d = v.toDouble(std::numeric_limits<double>::quiet_NaN());
-    if (!v.isDouble() || std::trunc(d) != d || d < std::numeric_limits<int>::min()
-        || d > std::numeric_limits<int>::max()) {
+    if (!v.isDouble() || std::trunc(d) != d || d < std::numeric_limits<int>::min() ||
+        d > std::numeric_limits<int>::max()) {
         why = QStringLiteral("member \"%1\" is not an integer").arg(QLatin1String(key));
         return false;
     }
@@ -71,12 +71,12 @@ bool parseObject(const QByteArray &json, UpdateFlowPrivate &info, QString &why)
         return false;
     }
     const QJsonObject o = doc.object();
-    if (!(readText(o, "version", info.version, why) && readText(o, "name", info.name, why)
-          && readText(o, "date", info.date, why) && readInt(o, "size", info.size, why)
-          && readText(o, "notes", info.notes, why) && readInt(o, "force", info.force, why)
-          && readText(o, "url", info.url, why) && readText(o, "sha256", info.sha256, why)
-          && readText(o, "minVersion", info.minVersion, why) && readInt(o, "type", info.type, why)
-          && readText(o, "signature", info.signature, why)))
+    if (!(readText(o, "version", info.version, why) && readText(o, "name", info.name, why) &&
+          readText(o, "date", info.date, why) && readInt(o, "size", info.size, why) &&
+          readText(o, "notes", info.notes, why) && readInt(o, "force", info.force, why) &&
+          readText(o, "url", info.url, why) && readText(o, "sha256", info.sha256, why) &&
+          readText(o, "minVersion", info.minVersion, why) && readInt(o, "type", info.type, why) &&
+          readText(o, "signature", info.signature, why)))
         return false;
     if (info.size < 0) {
         why = QStringLiteral("member \"size\" is negative");

@@ -16,24 +16,24 @@
 /// \ingroup core
 struct UpdateFlowPrivate
 {
-    QString version;        ///< The version of the update.
-    QString name;           ///< The update's name, as published.
-    QString date;           ///< The publication date, as published (free text).
-    int size = 0;           ///< Bytes of the package.
-    QString notes;          ///< Release notes, as published.
-    int force = 0;          ///< Non-zero: the client may not skip this update.
-    QString url;            ///< The package address.
-    QString sha256;         ///< Lower-case hex digest of the package; empty when unknown.
-    QString minVersion;     ///< Oldest client version this package can update.
-    int type = 0;           ///< The kind of update, as published; not interpreted here.
-    QString signature;      ///< The package's minisign signature file, whole; empty when unsigned.
+    QString version; ///< The version of the update.
+    QString name; ///< The update's name, as published.
+    QString date; ///< The publication date, as published (free text).
+    int size = 0; ///< Bytes of the package.
+    QString notes; ///< Release notes, as published.
+    int force = 0; ///< Non-zero: the client may not skip this update.
+    QString url; ///< The package address.
+    QString sha256; ///< Lower-case hex digest of the package; empty when unknown.
+    QString minVersion; ///< Oldest client version this package can update.
+    int type = 0; ///< The kind of update, as published; not interpreted here.
+    QString signature; ///< The package's minisign signature file, whole; empty when unsigned.
 
     /// Whether every field equals the other's.
     bool operator==(const UpdateFlowPrivate &o) const
     {
-        return version == o.version && name == o.name && date == o.date && size == o.size
-            && notes == o.notes && force == o.force && url == o.url && sha256 == o.sha256
-            && minVersion == o.minVersion && type == o.type && signature == o.signature;
+        return version == o.version && name == o.name && date == o.date && size == o.size && notes == o.notes &&
+               force == o.force && url == o.url && sha256 == o.sha256 && minVersion == o.minVersion && type == o.type &&
+               signature == o.signature;
     }
     /// Whether any field differs from the other's.
     bool operator!=(const UpdateFlowPrivate &o) const { return !(*this == o); }

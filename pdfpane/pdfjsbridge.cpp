@@ -33,8 +33,8 @@ void registerQrcScheme()
     if (!QWebEngineUrlScheme::schemeByName(QByteArrayLiteral("qrc")).name().isEmpty())
         return;
     QWebEngineUrlScheme qrc(QByteArrayLiteral("qrc"));
-    qrc.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalAccessAllowed
-                 | QWebEngineUrlScheme::ViewSourceAllowed);
+    qrc.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalAccessAllowed |
+                 QWebEngineUrlScheme::ViewSourceAllowed);
     QWebEngineUrlScheme::registerScheme(qrc);
 }
 
@@ -91,7 +91,8 @@ QString PdfJsBridge::scriptLiteral(const QString &text)
 void PdfJsBridge::setDocumentName(const QString &name)
 {
     m_documentName = name;
-    invokeJavaScript(QStringLiteral("if (window.qpdf_setDocumentName) { qpdf_setDocumentName(%1); }").arg(scriptLiteral(name)));
+    invokeJavaScript(
+            QStringLiteral("if (window.qpdf_setDocumentName) { qpdf_setDocumentName(%1); }").arg(scriptLiteral(name)));
 }
 
 QString PdfJsBridge::documentName() const
@@ -155,12 +156,14 @@ void PdfJsBridge::invokeJavaScript(const QString &script)
 void PdfJsBridge::invokeInPieces(const QString &name, QStringView literal)
 {
     // The sink: the function's own, or one that joins the pieces and makes the call.
-    page()->runJavaScript(QStringLiteral(
-        "%1 = (typeof %2 === 'function' && typeof %2.receivePieces === 'function') ? %2.receivePieces(%3)"
-        " : (function () { var parts = [];"
-        " return { add: function (piece) { parts.push(piece); },"
-        " end: function () { var text = parts.join(''); parts = null; %2(text); } }; })();")
-                              .arg(sinkName, name).arg(literal.size()));
+    page()->runJavaScript(
+            QStringLiteral(
+                    "%1 = (typeof %2 === 'function' && typeof %2.receivePieces === 'function') ? %2.receivePieces(%3)"
+                    " : (function () { var parts = [];"
+                    " return { add: function (piece) { parts.push(piece); },"
+                    " end: function () { var text = parts.join(''); parts = null; %2(text); } }; })();")
+                    .arg(sinkName, name)
+                    .arg(literal.size()));
     const QLatin1String addHead(".add('");
     const QLatin1String addTail("');");
     QString piece; // one buffer for every piece

@@ -39,9 +39,10 @@ void PdfPrinting::onPrintRequested()
     connect(m_dialog, &QDialog::accepted, this, [this, printer] {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
         // Qt 6 prints through the view and tells the end with a signal, once per print.
-        connect(m_view, &QWebEngineView::printFinished, this, [this, printer](bool printed) {
-            finish(printed ? QString() : tr("打印没有完成"));
-        }, Qt::SingleShotConnection);
+        connect(
+                m_view, &QWebEngineView::printFinished, this,
+                [this, printer](bool printed) { finish(printed ? QString() : tr("打印没有完成")); },
+                Qt::SingleShotConnection);
         m_view->print(printer.get());
 #else
         const QPointer<PdfPrinting> self(this);

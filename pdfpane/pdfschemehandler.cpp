@@ -15,8 +15,8 @@ void registerPdfScheme()
 {
     QWebEngineUrlScheme scheme(PdfSchemeHandler::scheme());
     scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
-    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme
-                    | QWebEngineUrlScheme::CorsEnabled);
+    scheme.setFlags(QWebEngineUrlScheme::SecureScheme | QWebEngineUrlScheme::LocalScheme |
+                    QWebEngineUrlScheme::CorsEnabled);
     QWebEngineUrlScheme::registerScheme(scheme);
 }
 
@@ -77,8 +77,8 @@ void PdfSchemeHandler::requestStarted(QWebEngineUrlRequestJob *job)
     // The viewer page lives in the program's resources: a page from anywhere else (the engine
     // lets network pages ask a local scheme too) gets nothing, whatever id it names.
     const auto found = m_documents.find(job->requestUrl().path());
-    if (found == m_documents.end() || job->requestMethod() != "GET"
-        || job->initiator().scheme() != QLatin1String("qrc")) {
+    if (found == m_documents.end() || job->requestMethod() != "GET" ||
+        job->initiator().scheme() != QLatin1String("qrc")) {
         job->fail(QWebEngineUrlRequestJob::UrlNotFound);
         return;
     }

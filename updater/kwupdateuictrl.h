@@ -13,7 +13,7 @@ class KwStartUpdate;
 class KwUpdating;
 class KwEndUpdate;
 class KwFailUpdate;
-}
+} // namespace Ui
 
 // The pages of the update window (start, progress, end, and the failure page at index 3) on
 // a stack, with their buttons turned into signals. The look comes from the compiled-in style

@@ -194,8 +194,7 @@ void KwUpdateWindow::reject()
 void KwUpdateWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_updater->isStopped()) {
-        QMessageBox::warning(nullptr, tr("正在更新"), tr("正在更新程序，请取消或者等待结束。"),
-                             QMessageBox::Ok);
+        QMessageBox::warning(nullptr, tr("正在更新"), tr("正在更新程序，请取消或者等待结束。"), QMessageBox::Ok);
         event->ignore();
         return;
     }

@@ -61,9 +61,11 @@ int main(int argc, char *argv[])
     // The page the run starts on is chosen before the window shows, so that the first frame
     // on screen is that page and no other page is made for nothing.
     if (!alone)
-        window->failBeforeStart(int(lock.heldElsewhere() ? UpdateFailure::AnotherRun : UpdateFailure::Install), lockRefusal);
+        window->failBeforeStart(int(lock.heldElsewhere() ? UpdateFailure::AnotherRun : UpdateFailure::Install),
+                                lockRefusal);
     else if (!haveParams)
-        window->failBeforeStart(int(UpdateFailure::Parameters), QStringLiteral("no usable parameter file: ") + paramsRefusal);
+        window->failBeforeStart(int(UpdateFailure::Parameters),
+                                QStringLiteral("no usable parameter file: ") + paramsRefusal);
     else
         window->beginUpdate(params.verfile, params.updateDir);
     window->show();

@@ -86,7 +86,7 @@ struct PackageCheck::Hashing
     std::condition_variable changed;
     std::deque<QByteArray> queue;
     bool closed = false;
-    std::thread thread;     // last: starts once everything above is ready
+    std::thread thread; // last: starts once everything above is ready
 };
 
 struct PackageCheck::Sha256
@@ -171,14 +171,15 @@ bool PackageCheck::finish()
 {
     if (m_hashing.empty())
         return fail(UpdateFailure::Package, QStringLiteral("the package was not checked from its start"));
-    m_hashing.clear();     // waits for every piece to be hashed
+    m_hashing.clear(); // waits for every piece to be hashed
     unsigned char sum[crypto_hash_sha256_BYTES];
     crypto_hash_sha256_final(&m_sha256->state, sum);
     const QByteArray actual = QByteArray(reinterpret_cast<const char *>(sum), sizeof sum).toHex();
     if (!m_expectedSha256.isEmpty()) {
         if (actual != m_expectedSha256)
-            return fail(UpdateFailure::Package, QStringLiteral("the package has checksum %1, expected %2")
-                                                    .arg(QString::fromLatin1(actual), QString::fromLatin1(m_expectedSha256)));
+            return fail(UpdateFailure::Package,
+                        QStringLiteral("the package has checksum %1, expected %2")
+                                .arg(QString::fromLatin1(actual), QString::fromLatin1(m_expectedSha256)));
     }
     if (!m_haveKey) {
         qCWarning(lcUpdate) << "no trusted key: the package is installed without a signature check";

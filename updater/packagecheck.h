@@ -48,7 +48,7 @@ private:
     struct Sha256;
     PackageSignature m_signature;
     std::unique_ptr<Sha256> m_sha256;
-    std::vector<std::unique_ptr<Hashing>> m_hashing;    // last: stopped before what they feed
+    std::vector<std::unique_ptr<Hashing>> m_hashing; // last: stopped before what they feed
     QByteArray m_expectedSha256;
     bool m_haveKey = false;
     qint64 m_bytes = 0;

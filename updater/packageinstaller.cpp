@@ -70,7 +70,8 @@ QString systemFolderRefusal(const QString &dir)
     static const QStringList whole = {"usr", "etc", "bin", "sbin", "boot", "proc", "sys", "dev", "run"};
     if ((whole.contains(top) || top.startsWith(QLatin1String("lib"))) && !isInside(dir, QStringLiteral("/usr/local")))
         return QStringLiteral("is a system folder");
-    static const QStringList itself = {"/opt", "/usr/local", "/var", "/home", "/srv", "/tmp", "/root", "/mnt", "/media"};
+    static const QStringList itself = {"/opt", "/usr/local", "/var", "/home", "/srv",
+                                       "/tmp", "/root",      "/mnt", "/media"};
     if (itself.contains(dir))
         return QStringLiteral("is a system folder");
     return QString();
@@ -161,14 +162,15 @@ bool PackageInstaller::recover()
 {
     QDir fs;
     if (!exists(m_installDir) && exists(asideDir())) {
-        qCWarning(lcUpdate).noquote() << "PackageInstaller: an interrupted update left the installation at" << asideDir()
-                             << "; putting it back";
+        qCWarning(lcUpdate).noquote() << "PackageInstaller: an interrupted update left the installation at"
+                                      << asideDir() << "; putting it back";
         if (!fs.rename(asideDir(), m_installDir))
             return fail(QStringLiteral("cannot put %1 back to %2").arg(asideDir(), m_installDir));
     }
     if (exists(asideDir())) {
         // The swap went through: what is in place is the new installation, complete.
-        qCWarning(lcUpdate).noquote() << "PackageInstaller: an interrupted update left the old installation at" << asideDir();
+        qCWarning(lcUpdate).noquote() << "PackageInstaller: an interrupted update left the old installation at"
+                                      << asideDir();
         if (!fs.rename(asideDir(), freeTrashPath()))
             return fail(QStringLiteral("cannot remove %1").arg(asideDir()));
     }
@@ -190,11 +192,13 @@ void PackageInstaller::removeTrash()
 {
     const QFileInfo dir(m_installDir);
     const QStringList trash = QDir(dir.absolutePath())
-        .entryList({dir.fileName() + QStringLiteral(".kwupdate-trash*")}, QDir::AllEntries | QDir::Hidden | QDir::System);
+                                      .entryList({dir.fileName() + QStringLiteral(".kwupdate-trash*")},
+                                                 QDir::AllEntries | QDir::Hidden | QDir::System);
     for (const QString &name : trash) {
         const QString path = dir.absolutePath() + QLatin1Char('/') + name;
         if (!removeTree(path))
-            qCWarning(lcUpdate).noquote() << "PackageInstaller: cannot remove" << path << "; it is left for a later update";
+            qCWarning(lcUpdate).noquote()
+                    << "PackageInstaller: cannot remove" << path << "; it is left for a later update";
     }
 }
 
@@ -328,7 +332,7 @@ bool PackageInstaller::copyDir(const QString &fromDir, const QString &toDir, boo
         return false;
     // Hidden files belong to the installation as much as any other.
     const QFileInfoList entries = QDir(fromDir).entryInfoList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &entry : entries) {
         const QString dest = toDir + '/' + entry.fileName();
         if (entry.isDir() && !entry.isSymLink()) {

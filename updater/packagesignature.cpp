@@ -50,8 +50,8 @@ QList<QByteArray> splitLines(const QByteArray &text)
 // Strict decoding, so that junk in a line is refused rather than skipped over.
 bool decodeBase64(const QByteArray &line, int size, QByteArray *out)
 {
-    const QByteArray::FromBase64Result result = QByteArray::fromBase64Encoding(
-        line, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
+    const QByteArray::FromBase64Result result =
+            QByteArray::fromBase64Encoding(line, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
     if (!result || result.decoded.size() != size)
         return false;
     *out = result.decoded;
@@ -88,8 +88,7 @@ struct PackageSignature::State
 
 namespace {
 
-bool verifyPrehashed(crypto_generichash_state *blake2b, const QByteArray &signature,
-                     const QByteArray &publicKey)
+bool verifyPrehashed(crypto_generichash_state *blake2b, const QByteArray &signature, const QByteArray &publicKey)
 {
     unsigned char hash[HashBytes];
     crypto_generichash_final(blake2b, hash, sizeof hash);
@@ -99,8 +98,7 @@ bool verifyPrehashed(crypto_generichash_state *blake2b, const QByteArray &signat
 // Ed25519 over a message we only ever see in pieces: libsodium verifies pure Ed25519 in one
 // call over the whole message, so the check is put together from its primitives, with the same
 // refusals (S not below the group order, R not a proper point) that make its own verify strict.
-bool verifyLegacy(crypto_hash_sha512_state *sha512, const QByteArray &signature,
-                  const QByteArray &publicKey)
+bool verifyLegacy(crypto_hash_sha512_state *sha512, const QByteArray &signature, const QByteArray &publicKey)
 {
     const unsigned char *r = bytes(signature);
     const unsigned char *s = r + 32;
@@ -123,9 +121,8 @@ bool verifyLegacy(crypto_hash_sha512_state *sha512, const QByteArray &signature,
     unsigned char sb[crypto_core_ed25519_BYTES];
     unsigned char ka[crypto_core_ed25519_BYTES];
     unsigned char rka[crypto_core_ed25519_BYTES];
-    if (crypto_scalarmult_ed25519_base_noclamp(sb, s) != 0
-        || crypto_scalarmult_ed25519_noclamp(ka, k, bytes(publicKey)) != 0
-        || crypto_core_ed25519_add(rka, r, ka) != 0)
+    if (crypto_scalarmult_ed25519_base_noclamp(sb, s) != 0 ||
+        crypto_scalarmult_ed25519_noclamp(ka, k, bytes(publicKey)) != 0 || crypto_core_ed25519_add(rka, r, ka) != 0)
         return false;
     return sodium_memcmp(sb, rka, sizeof sb) == 0;
 }
@@ -189,11 +186,11 @@ bool PackageSignature::begin(const MinisignKey &key, const QByteArray &signature
     const QByteArray algorithm = blob.left(2);
     if (algorithm != "ED" && algorithm != "Ed")
         return fail(why, QStringLiteral("signature is of an unknown algorithm (0x%1)")
-                             .arg(QString::fromLatin1(algorithm.toHex())));
+                                 .arg(QString::fromLatin1(algorithm.toHex())));
     const QByteArray keyId = blob.mid(2, KeyIdBytes);
     if (keyId != key.keyId)
         return fail(why, QStringLiteral("signature made by key %1, trusted key is %2")
-                             .arg(keyIdText(keyId), keyIdText(key.keyId)));
+                                 .arg(keyIdText(keyId), keyIdText(key.keyId)));
 
     auto state = std::make_unique<State>();
     state->prehashed = algorithm == "ED";
@@ -231,9 +228,8 @@ bool PackageSignature::finish(QString *why)
     if (!state)
         return fail(why, QStringLiteral("no signature to check the package against"));
 
-    const bool packageOk = state->prehashed
-        ? verifyPrehashed(&state->blake2b, state->signature, state->publicKey)
-        : verifyLegacy(&state->sha512, state->signature, state->publicKey);
+    const bool packageOk = state->prehashed ? verifyPrehashed(&state->blake2b, state->signature, state->publicKey)
+                                            : verifyLegacy(&state->sha512, state->signature, state->publicKey);
     if (!packageOk)
         return fail(why, QStringLiteral("package signature does not verify"));
 

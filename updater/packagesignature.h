@@ -8,7 +8,7 @@
 // A minisign public key: the id a signature must name, and the key it must verify with.
 struct MinisignKey
 {
-    QByteArray keyId;     // 8 bytes
+    QByteArray keyId; // 8 bytes
     QByteArray publicKey; // 32 bytes, Ed25519
 };
 

@@ -23,8 +23,8 @@ constexpr qint64 SpareBytes = 32 * 1024 * 1024;
 bool isReservedOnWindows(const QString &component)
 {
     static const QSet<QString> reserved = [] {
-        QSet<QString> names{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"), QStringLiteral("NUL"),
-                            QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
+        QSet<QString> names{QStringLiteral("CON"), QStringLiteral("PRN"),    QStringLiteral("AUX"),
+                            QStringLiteral("NUL"), QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
         for (int i = 0; i <= 9; ++i) {
             names.insert(QStringLiteral("COM%1").arg(i));
             names.insert(QStringLiteral("LPT%1").arg(i));
@@ -97,7 +97,7 @@ QString PackageUnpacker::nameRefusal(const QString &name)
         return QStringLiteral("is an absolute path");
     QStringList parts = name.split(QLatin1Char('/'));
     if (name.endsWith(QLatin1Char('/')))
-        parts.removeLast();     // a folder entry
+        parts.removeLast(); // a folder entry
     for (const QString &part : parts) {
         const QString why = componentRefusal(part);
         if (!why.isEmpty())
@@ -119,12 +119,13 @@ bool PackageUnpacker::check(qint64 freeBytes)
     // (folder node, case-folded part) -> (node, spelling as first seen); node 0 is the top.
     QHash<QPair<int, QString>, QPair<int, QString>> names;
     QSet<int> files;
-    QByteArray rawName(0x10000, '\0');     // the largest name a zip can hold
+    QByteArray rawName(0x10000, '\0'); // the largest name a zip can hold
     for (bool more = m_zip->goToFirstFile(); more; more = m_zip->goToNextFile()) {
         unz_file_info64 raw;
         QuaZipFileInfo64 info;
-        if (unzGetCurrentFileInfo64(m_zip->getUnzFile(), &raw, rawName.data(), uLong(rawName.size()), nullptr, 0, nullptr, 0) != UNZ_OK
-            || !m_zip->getCurrentFileInfo(&info))
+        if (unzGetCurrentFileInfo64(m_zip->getUnzFile(), &raw, rawName.data(), uLong(rawName.size()), nullptr, 0,
+                                    nullptr, 0) != UNZ_OK ||
+            !m_zip->getCurrentFileInfo(&info))
             return fail(QStringLiteral("the package has an unreadable entry"));
         // QuaZip hands the name over as a C string: anything after a NUL would be lost.
         if (std::memchr(rawName.constData(), 0, qMin<size_t>(raw.size_filename, size_t(rawName.size()))))
@@ -149,7 +150,8 @@ bool PackageUnpacker::check(qint64 freeBytes)
             if (it == names.end())
                 it = names.insert(qMakePair(node, spelling.toCaseFolded()), qMakePair(int(names.size()) + 1, spelling));
             else if (it->second != spelling)
-                return fail(QStringLiteral("package entries name \"%1\" and \"%2\", which differ only in case").arg(it->second, spelling));
+                return fail(QStringLiteral("package entries name \"%1\" and \"%2\", which differ only in case")
+                                    .arg(it->second, spelling));
             node = it->first;
         }
         if (!isFolder && files.contains(node))
@@ -164,11 +166,14 @@ bool PackageUnpacker::check(qint64 freeBytes)
         return fail(QStringLiteral("the package is empty"));
     if (m_declared > MaxExpansion * m_package->size())
         return fail(QStringLiteral("the package of %1 bytes declares %2 bytes unpacked, more than %3 times its size")
-                        .arg(m_package->size()).arg(m_declared).arg(MaxExpansion));
+                            .arg(m_package->size())
+                            .arg(m_declared)
+                            .arg(MaxExpansion));
     const qint64 needed = m_declared + m_declared / 20 + SpareBytes;
     if (freeBytes >= 0 && needed > freeBytes) {
         m_lackedSpace = true;
-        return fail(QStringLiteral("the package needs %1 bytes, the volume has %2 available").arg(needed).arg(freeBytes));
+        return fail(
+                QStringLiteral("the package needs %1 bytes, the volume has %2 available").arg(needed).arg(freeBytes));
     }
     return true;
 }
@@ -186,7 +191,8 @@ bool PackageUnpacker::unpackTo(const QString &dir, QStringList *written, const s
         if (!unpackCurrent(dir, info.name, qint64(info.uncompressedSize), written))
             return false;
         if (!info.name.endsWith(QLatin1Char('/')))
-            QFile::setPermissions(dir + QLatin1Char('/') + info.name, info.getPermissions() | QFile::ReadOwner | QFile::WriteOwner);
+            QFile::setPermissions(dir + QLatin1Char('/') + info.name,
+                                  info.getPermissions() | QFile::ReadOwner | QFile::WriteOwner);
         if (afterEntry)
             afterEntry();
     }
@@ -206,7 +212,9 @@ bool PackageUnpacker::unpackCurrent(const QString &dir, const QString &name, qin
 
     QuaZipFile in(m_zip.get());
     if (!in.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("package entry \"%1\" cannot be read (error %2)").arg(printable(name)).arg(in.getZipError()));
+        return fail(QStringLiteral("package entry \"%1\" cannot be read (error %2)")
+                            .arg(printable(name))
+                            .arg(in.getZipError()));
     QFile out(path);
     // NewOnly: an entry never writes through something already there.
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
@@ -222,7 +230,9 @@ bool PackageUnpacker::unpackCurrent(const QString &dir, const QString &name, qin
             break;
         total += n;
         if (total > declared)
-            return fail(QStringLiteral("package entry \"%1\" unpacks to more than the %2 bytes it declares").arg(printable(name)).arg(declared));
+            return fail(QStringLiteral("package entry \"%1\" unpacks to more than the %2 bytes it declares")
+                                .arg(printable(name))
+                                .arg(declared));
         if (out.write(buffer.constData(), n) != n) {
             m_lackedSpace = out.error() == QFileDevice::ResourceError;
             return fail(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
@@ -231,9 +241,13 @@ bool PackageUnpacker::unpackCurrent(const QString &dir, const QString &name, qin
     in.close();
     // The CRC is checked once the whole entry has been read.
     if (in.getZipError() != UNZ_OK)
-        return fail(QStringLiteral("package entry \"%1\" is damaged (error %2)").arg(printable(name)).arg(in.getZipError()));
+        return fail(QStringLiteral("package entry \"%1\" is damaged (error %2)")
+                            .arg(printable(name))
+                            .arg(in.getZipError()));
     if (total != declared)
-        return fail(QStringLiteral("package entry \"%1\" is shorter than the %2 bytes it declares").arg(printable(name)).arg(declared));
+        return fail(QStringLiteral("package entry \"%1\" is shorter than the %2 bytes it declares")
+                            .arg(printable(name))
+                            .arg(declared));
     if (!out.flush()) {
         m_lackedSpace = out.error() == QFileDevice::ResourceError;
         return fail(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));

@@ -12,7 +12,8 @@
 class QuitWhenShown : public QObject
 {
 public:
-    explicit QuitWhenShown(QWidget *widget) : QObject(widget)
+    explicit QuitWhenShown(QWidget *widget)
+        : QObject(widget)
     {
         widget->winId();
         widget->windowHandle()->installEventFilter(this);

@@ -33,7 +33,7 @@ bool RunLock::tryLock(const QString &path, QString *why)
 
 void RunLock::unlock()
 {
-    m_lock.reset();     // QLockFile removes its file when destroyed
+    m_lock.reset(); // QLockFile removes its file when destroyed
 }
 
 bool RunLock::isLocked() const

@@ -29,19 +29,18 @@ bool RunParameters::asksForHelp(int argc, const char *const *argv)
 
 QString RunParameters::usage()
 {
-    return QStringLiteral(
-        "用法：KwUpdate [--help]\n"
-        "\n"
-        "安装客户端的一次更新。更新程序不读命令行参数，它读取客户端留下的参数文件：\n"
-        "  <公共目录>/tmp/updateparam.txt\n"
-        "    第 1 行：版本描述（一行 JSON，或存放它的文件路径），url 为更新包地址，\n"
-        "             可选 sha256、size 与 minisign 签名 signature；\n"
-        "    第 2 行：安装目录。\n"
-        "公共目录为环境变量 KW_ALLUSERS_DIR；未设置时为系统的公共数据目录。\n"
-        "\n"
-        "更新包先下载、校验并解压到安装目录旁，全部成功后才替换安装目录；\n"
-        "任何失败都保留原来的安装。日志：<公共目录>/tmp/udpate_log.txt。\n"
-        "\n"
-        "退出码：0 更新完成或已取消；1 更新失败。\n"
-        "  --help, -h   显示本说明后退出（不打开窗口，不写日志）。\n");
+    return QStringLiteral("用法：KwUpdate [--help]\n"
+                          "\n"
+                          "安装客户端的一次更新。更新程序不读命令行参数，它读取客户端留下的参数文件：\n"
+                          "  <公共目录>/tmp/updateparam.txt\n"
+                          "    第 1 行：版本描述（一行 JSON，或存放它的文件路径），url 为更新包地址，\n"
+                          "             可选 sha256、size 与 minisign 签名 signature；\n"
+                          "    第 2 行：安装目录。\n"
+                          "公共目录为环境变量 KW_ALLUSERS_DIR；未设置时为系统的公共数据目录。\n"
+                          "\n"
+                          "更新包先下载、校验并解压到安装目录旁，全部成功后才替换安装目录；\n"
+                          "任何失败都保留原来的安装。日志：<公共目录>/tmp/udpate_log.txt。\n"
+                          "\n"
+                          "退出码：0 更新完成或已取消；1 更新失败。\n"
+                          "  --help, -h   显示本说明后退出（不打开窗口，不写日志）。\n");
 }

@@ -11,7 +11,7 @@ namespace {
 struct Pause
 {
     QByteArray stage;
-    long msec = -1;     // -1: for ever
+    long msec = -1; // -1: for ever
 };
 
 const Pause &configured()

@@ -90,8 +90,8 @@ bool UpdateLog::openFile(const QString &path, Mode mode)
     if (info.exists() && !info.isSymLink() && !info.isFile())
         return false;
     m_file.setFileName(path);
-    return m_file.open(QIODevice::WriteOnly | QIODevice::Text
-                       | (mode == Append ? QIODevice::Append : QIODevice::Truncate));
+    return m_file.open(QIODevice::WriteOnly | QIODevice::Text |
+                       (mode == Append ? QIODevice::Append : QIODevice::Truncate));
 #endif
 }
 

@@ -14,8 +14,8 @@ class UpdateLog
 {
 public:
     enum Mode {
-        FromStart,  // this run's lines only
-        Append      // after what is there: another run owns the log and keeps writing it
+        FromStart, // this run's lines only
+        Append // after what is there: another run owns the log and keeps writing it
     };
 
     // Opens `path` (creating its folder) and routes the message log to it.

@@ -112,7 +112,8 @@ bool Updater::prepare(const QString &updateDir, const UpdateFlowPrivate &info)
         return false;
     }
     if (!packageFits(dir, info.size)) {
-        fail(UpdateFailure::DiskSpace, QStringLiteral("no room for a package of %1 bytes beside %2").arg(info.size).arg(updateDir));
+        fail(UpdateFailure::DiskSpace,
+             QStringLiteral("no room for a package of %1 bytes beside %2").arg(info.size).arg(updateDir));
         return false;
     }
     if (!m_installer->makePackageDir()) {
@@ -121,7 +122,8 @@ bool Updater::prepare(const QString &updateDir, const UpdateFlowPrivate &info)
     }
     m_package = std::make_unique<QFile>(m_installer->packageDir() + QLatin1Char('/') + PackageName);
     if (!m_package->open(QIODevice::ReadWrite | QIODevice::NewOnly)) {
-        fail(UpdateFailure::Install, QStringLiteral("cannot make %1: %2").arg(m_package->fileName(), m_package->errorString()));
+        fail(UpdateFailure::Install,
+             QStringLiteral("cannot make %1: %2").arg(m_package->fileName(), m_package->errorString()));
         return false;
     }
     return true;
@@ -218,7 +220,8 @@ bool Updater::install()
     const bool staged = m_package->seek(0) && m_installer->stagePackage(m_package.get(), &files);
     discardPackage();
     if (!staged) {
-        fail(m_installer->lackedSpace() ? UpdateFailure::DiskSpace : UpdateFailure::Package, m_installer->errorString());
+        fail(m_installer->lackedSpace() ? UpdateFailure::DiskSpace : UpdateFailure::Package,
+             m_installer->errorString());
         return false;
     }
     if (isCanceled()) {
@@ -230,8 +233,8 @@ bool Updater::install()
         fail(UpdateFailure::Install, m_installer->errorString());
         return false;
     }
-    qCDebug(lcUpdate).noquote() << QStringLiteral("compressed:") + m_installer->packageDir() + QLatin1Char('/') + PackageName
-            + QStringLiteral(" to:") + m_updateDir;
+    qCDebug(lcUpdate).noquote() << QStringLiteral("compressed:") + m_installer->packageDir() + QLatin1Char('/') +
+                                           PackageName + QStringLiteral(" to:") + m_updateDir;
     qCDebug(lcUpdate).noquote() << "compressed files:" << files.join(QStringLiteral(", "));
     return true;
 }

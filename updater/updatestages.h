@@ -15,9 +15,9 @@ enum : int {
 // What Updater::updateStep() reports.
 namespace UpdateStep {
 enum : int {
-    Downloading = 0,        // preparing or downloading
-    DownloadOver = 1,       // the download is over
-    Replaced = 2,           // the installation was replaced
+    Downloading = 0, // preparing or downloading
+    DownloadOver = 1, // the download is over
+    Replaced = 2, // the installation was replaced
 };
 }
 

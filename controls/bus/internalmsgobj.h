@@ -107,7 +107,7 @@ private:
     struct Entry
     {
         KwObject *sender = nullptr; // null once the sender was destroyed
-        QString senderPath;         // the sender's path when pushed, or when it died
+        QString senderPath; // the sender's path when pushed, or when it died
         QString text;
     };
     struct Walk;

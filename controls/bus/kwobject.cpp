@@ -74,7 +74,8 @@ bool KwObject::parseMsg(const QString &text, QString &name, std::map<QString, QS
     if (mark < 0)
         return false;
     name = QString::fromUtf8(bytes.constData(), mark);
-    const CUrlParameter parameters(std::string(bytes.constData() + mark + 1, std::size_t(bytes.size() - mark - 1)), true, false);
+    const CUrlParameter parameters(std::string(bytes.constData() + mark + 1, std::size_t(bytes.size() - mark - 1)),
+                                   true, false);
     for (const auto &pair : parameters) {
         QString key = QString::fromStdString(pair.first);
         if (params.find(key) == params.end())
@@ -169,9 +170,7 @@ int KwObject::getGlobalChildPageId()
     return m_sMsgBus->m_globalChildPageId;
 }
 
-void KwObject::onMessage(const QString &, const std::map<QString, QString> &)
-{
-}
+void KwObject::onMessage(const QString &, const std::map<QString, QString> &) { }
 
 bool KwObject::onProcessGetMessage(const QString &, std::map<QString, QString> &, Any &)
 {
@@ -184,13 +183,9 @@ void KwObject::setStockCode(const QString &code)
     OnStockCodeChange();
 }
 
-void KwObject::afterActive()
-{
-}
+void KwObject::afterActive() { }
 
-void KwObject::afterDeactive()
-{
-}
+void KwObject::afterDeactive() { }
 
 void KwObject::onNetIoReady(bool ready)
 {
@@ -198,6 +193,4 @@ void KwObject::onNetIoReady(bool ready)
         afterActive();
 }
 
-void KwObject::OnStockCodeChange()
-{
-}
+void KwObject::OnStockCodeChange() { }

@@ -19,7 +19,8 @@ Trend trendOf(double change)
 // "-0.35", "+1,200"); "12.35", "--", "2024-06-18" and a signed zero say nothing.
 Trend trendOfText(const QString &text)
 {
-    static const QRegularExpression signedNumber(QStringLiteral("^\\s*([+\\-\\x{2212}])\\s*([0-9][0-9,]*(?:\\.[0-9]+)?)"));
+    static const QRegularExpression signedNumber(
+            QStringLiteral("^\\s*([+\\-\\x{2212}])\\s*([0-9][0-9,]*(?:\\.[0-9]+)?)"));
     const QRegularExpressionMatch match = signedNumber.match(text);
     if (!match.hasMatch())
         return Trend::Flat;
@@ -36,7 +37,7 @@ void showTrend(QLabel *label, Trend trend)
     if (label->styleSheet() != sheet)
         label->setStyleSheet(sheet);
 }
-}
+} // namespace
 
 VBoxWidget::VBoxWidget(QWidget *parent)
     : QWidget(parent, Qt::Tool)

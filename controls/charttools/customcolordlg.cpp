@@ -20,11 +20,10 @@ namespace {
 // Index i sits at row i / 8, column i % 8. The first entry is not pure black, and 34 keeps its
 // upper-case spelling in the swatch's style sheet; reported names go through QColor::name().
 const QStringList swatchColors = {
-    "#010101", "#003366", "#000080", "#333399", "#0000ff", "#3366ff", "#666699", "#cc99ff",
-    "#333333", "#9999ff", "#33cccc", "#00ccff", "#99ccff", "#ccffff", "#ff00ff", "#ff99cc",
-    "#808080", "#339966", "#00ffff", "#ccffcc", "#ffffff", "#ffff99", "#ffcc99", "#800080",
-    "#969696", "#003300", "#00ff00", "#ffff00", "#ffcc00", "#ff9900", "#ff0000", "#993366",
-    "#c0c0c0", "#008000", "#99CC00", "#808000", "#333300", "#ff6600", "#993300", "#800000",
+        "#010101", "#003366", "#000080", "#333399", "#0000ff", "#3366ff", "#666699", "#cc99ff", "#333333", "#9999ff",
+        "#33cccc", "#00ccff", "#99ccff", "#ccffff", "#ff00ff", "#ff99cc", "#808080", "#339966", "#00ffff", "#ccffcc",
+        "#ffffff", "#ffff99", "#ffcc99", "#800080", "#969696", "#003300", "#00ff00", "#ffff00", "#ffcc00", "#ff9900",
+        "#ff0000", "#993366", "#c0c0c0", "#008000", "#99CC00", "#808000", "#333300", "#ff6600", "#993300", "#800000",
 };
 const int paletteColumns = 8;
 
@@ -67,7 +66,7 @@ protected:
 private:
     QColor m_color;
 };
-}
+} // namespace
 
 CustomColorDlg::CustomColorDlg(QWidget *parent)
     : KwTwinkleFrameDialog(parent)

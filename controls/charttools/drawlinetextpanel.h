@@ -25,7 +25,7 @@ struct KWCONTROLS_EXPORT DrawLineTextItem
     /// The name the panel finds the piece by; an empty key is refused by addItem().
     QString key;
     /// The gap in pixels before the piece.
-    int spacing = 0;    // gap in pixels before the piece
+    int spacing = 0; // gap in pixels before the piece
 };
 
 Q_DECLARE_METATYPE(DrawLineTextItem)

@@ -40,7 +40,7 @@ QHBoxLayout *rowLayout()
     row->addSpacing(2);
     return row;
 }
-}
+} // namespace
 
 void FontPropertyDlg::createRows(QVBoxLayout *layout)
 {
@@ -91,12 +91,10 @@ void FontPropertyDlg::connectEdits()
         m_fontStyle.strText = m_textEdit->toPlainText();
         qCDebug(lcControls) << m_fontStyle.strText;
     });
-    connect(m_fontBox, &QComboBox::currentTextChanged, this, [this](const QString &text) {
-        m_fontStyle.strFamily = text;
-    });
-    connect(m_sizeBox, &QComboBox::currentTextChanged, this, [this](const QString &text) {
-        m_fontStyle.pointSize = text.toInt(nullptr, 10);
-    });
+    connect(m_fontBox, &QComboBox::currentTextChanged, this,
+            [this](const QString &text) { m_fontStyle.strFamily = text; });
+    connect(m_sizeBox, &QComboBox::currentTextChanged, this,
+            [this](const QString &text) { m_fontStyle.pointSize = text.toInt(nullptr, 10); });
     connect(m_colorControl, &ColorControlWidget::colorName, this, &FontPropertyDlg::onColorChanged);
     // The flags follow the clicks, not the buttons' checked state.
     connect(m_typePanel, &TypePanel::boldBtnClicked, this, [this] { m_fontStyle.isBold = !m_fontStyle.isBold; });

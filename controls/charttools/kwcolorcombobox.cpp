@@ -13,7 +13,7 @@
 namespace {
 // What a frame and padding take from each side of the icon button: the swatch fills the rest.
 const int faceInset = 4;
-}
+} // namespace
 
 KwColorComboBox::KwColorComboBox(QWidget *parent)
     : QComboBox(parent)

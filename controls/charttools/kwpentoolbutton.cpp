@@ -39,7 +39,7 @@ bool selectListed(const QList<Value> &list, Value &selected, Value value)
     selected = value;
     return true;
 }
-}
+} // namespace
 
 KwPenToolButton::KwPenToolButton(const QSize &iconSize, QWidget *parent)
     : QToolButton(parent)
@@ -95,9 +95,7 @@ void KwPenToolButton::setItemIconSize(const QSize &size)
     m_itemIconSize = size;
 }
 
-void KwPenToolButton::clickedItem(int)
-{
-}
+void KwPenToolButton::clickedItem(int) { }
 
 void KwPenToolButton::buttonClicked(int id)
 {
@@ -145,7 +143,9 @@ KwPenStyleButton::KwPenStyleButton(QWidget *parent)
 
 void KwPenStyleButton::setItems(const QList<Qt::PenStyle> &items)
 {
-    const auto addOne = [this](int id, Qt::PenStyle style) { addEntry(id, getItemPixmap(style), kwPenStyleName(style)); };
+    const auto addOne = [this](int id, Qt::PenStyle style) {
+        addEntry(id, getItemPixmap(style), kwPenStyleName(style));
+    };
     if (!replaceItems(m_items, m_penStyle, items, addOne))
         return;
     updateIcon(m_penStyle);

@@ -10,7 +10,7 @@ QPixmap blankPixmap(const QSize &size, qreal dpr)
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
-}
+} // namespace
 
 QColor kwContrastColor(const QColor &color)
 {

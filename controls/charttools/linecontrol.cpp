@@ -88,7 +88,7 @@ PickerWords styleWords()
 {
     return {LineTypeControl::tr("线条种类"), [](int style) { return kwPenStyleName(Qt::PenStyle(style)); }};
 }
-}
+} // namespace
 
 LineControl::LineControl(QWidget *parent)
     : QToolButton(parent)

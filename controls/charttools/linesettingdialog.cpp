@@ -54,7 +54,7 @@ QVBoxLayout *centerLayout(QWidget *center, int verticalMargin)
     layout->setContentsMargins(0, verticalMargin, 0, verticalMargin);
     return layout;
 }
-}
+} // namespace
 
 LineSettingDialog::LineSettingDialog(QWidget *parent)
     : PopupTwinkleFrameDialog(parent, "")

@@ -49,7 +49,7 @@ QSplitter *spacer()
     splitter->setFixedHeight(12);
     return splitter;
 }
-}
+} // namespace
 
 PenStyleToolButton::PenStyleToolButton(QWidget *parent)
     : QToolButton(parent)
@@ -131,7 +131,8 @@ void ParaSettingDialog::createWg()
 
     setTitleFlags(WindowControlBox::ControlClose);
     PopupTwinkleFrameDialog::createWg();
-    getTilte()->setWinTitle(Kwcfg::displayText(QString::fromStdString(m_info.displayName)), Qt::AlignLeft | Qt::AlignVCenter);
+    getTilte()->setWinTitle(Kwcfg::displayText(QString::fromStdString(m_info.displayName)),
+                            Qt::AlignLeft | Qt::AlignVCenter);
 
     BaseWidget *central = getCentralWidget();
     auto *layout = new QVBoxLayout(central);
@@ -188,7 +189,8 @@ void ParaSettingDialog::addParamRow(int row, const IndiParam &param)
 {
     auto *spin = new QSpinBox;
     spin->setStyle(SpinArrowStyle::instance());
-    connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, [this, row](int value) { setParamValue(row, value); });
+    connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            [this, row](int value) { setParamValue(row, value); });
     spin->setSingleStep(1);
     spin->setRange(param.minValue, param.maxValue);
     spin->setValue(param.value);

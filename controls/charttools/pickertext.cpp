@@ -13,7 +13,7 @@ bool isOurs(const QWidget *widget, const char *property, const QString &current)
 {
     return current.isEmpty() || current == widget->property(property).toString();
 }
-}
+} // namespace
 
 QString kwPenStyleName(Qt::PenStyle style)
 {

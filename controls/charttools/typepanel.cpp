@@ -68,7 +68,7 @@ QPushButton *addToggle(QWidget *panel, const QString &objectName, const QString 
     panel->layout()->addWidget(button);
     return button;
 }
-}
+} // namespace
 
 TypePanel::TypePanel(QWidget *parent)
     : BaseWidget(parent, "")

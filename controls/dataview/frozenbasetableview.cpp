@@ -14,7 +14,8 @@ class SectionBatch
 {
 public:
     explicit SectionBatch(QHeaderView *header)
-        : m_header(header), m_wasEnabled(header->updatesEnabled())
+        : m_header(header)
+        , m_wasEnabled(header->updatesEnabled())
     {
         m_header->setUpdatesEnabled(false);
     }
@@ -46,13 +47,9 @@ FrozenBaseTableView::FrozenBaseTableView(QWidget *parent)
     QTableView::setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-void FrozenBaseTableView::setFrozenColCount(const int &)
-{
-}
+void FrozenBaseTableView::setFrozenColCount(const int &) { }
 
-void FrozenBaseTableView::setFrozenRowCount(const int &)
-{
-}
+void FrozenBaseTableView::setFrozenRowCount(const int &) { }
 
 void FrozenBaseTableView::setVerticalScrollBarPolicy(Qt::ScrollBarPolicy policy)
 {
@@ -118,14 +115,10 @@ int FrozenBaseTableView::firstSectionShowing(int section, int first, int frozen,
         return from;
     };
     switch (hint) {
-    case PositionAtTop:
-        return section;
-    case PositionAtBottom:
-        return fitFrom(room);
-    case PositionAtCenter:
-        return fitFrom((room + length(section)) / 2);
-    case EnsureVisible:
-        break;
+    case PositionAtTop: return section;
+    case PositionAtBottom: return fitFrom(room);
+    case PositionAtCenter: return fitFrom((room + length(section)) / 2);
+    case EnsureVisible: break;
     }
     if (section < first)
         return section;
@@ -169,8 +162,8 @@ int FrozenBaseTableView::wheelSteps(WheelTravel &travel, Qt::ScrollPhase phase, 
 // Remembers the first scrollable section shown and shows every section that scrolling hid,
 // while the numbers on the stack still mean the sections they were pushed for. The view then
 // hides again from the frozen sections up to wherever the remembered one went.
-void FrozenBaseTableView::beginSectionChange(Qt::Orientation orientation, SectionChange &change,
-                                             QVector<int> &hidden, int frozen, bool follow)
+void FrozenBaseTableView::beginSectionChange(Qt::Orientation orientation, SectionChange &change, QVector<int> &hidden,
+                                             int frozen, bool follow)
 {
     QAbstractItemModel *m = model();
     const bool columns = orientation == Qt::Horizontal;
@@ -179,8 +172,8 @@ void FrozenBaseTableView::beginSectionChange(Qt::Orientation orientation, Sectio
     const int across = columns ? m->rowCount() : m->columnCount();
     // A section without cells has no index to follow; its number stands in.
     change.first = follow && first < count && across > 0
-        ? QPersistentModelIndex(columns ? m->index(0, first) : m->index(first, 0))
-        : QPersistentModelIndex();
+                           ? QPersistentModelIndex(columns ? m->index(0, first) : m->index(first, 0))
+                           : QPersistentModelIndex();
     change.number = first;
     QHeaderView *header = columns ? horizontalHeader() : verticalHeader();
     restoreSections(header, hidden, header->count());
@@ -195,9 +188,10 @@ void FrozenBaseTableView::beginSectionChange(Qt::Orientation orientation, Sectio
 // followed by its number. Only a layout change needs a persistent index, and it must not be
 // made anywhere else: Qt gathers the indexes that a column move carries before it announces
 // the move, and one made in the announcement would be left behind, corrupting the model's list.
-QVector<QMetaObject::Connection> FrozenBaseTableView::watchSectionChangesBefore(
-    QAbstractItemModel *model, Qt::Orientation orientation, SectionChange &change, QVector<int> &hidden,
-    const int &frozen)
+QVector<QMetaObject::Connection> FrozenBaseTableView::watchSectionChangesBefore(QAbstractItemModel *model,
+                                                                                Qt::Orientation orientation,
+                                                                                SectionChange &change,
+                                                                                QVector<int> &hidden, const int &frozen)
 {
     const bool columns = orientation == Qt::Horizontal;
     const auto begin = [this, orientation, &change, &hidden, &frozen](bool follow) {
@@ -215,60 +209,69 @@ QVector<QMetaObject::Connection> FrozenBaseTableView::watchSectionChangesBefore(
             change.number = first;
     };
     QVector<QMetaObject::Connection> connections;
-    connections << connect(model, columns ? &QAbstractItemModel::columnsAboutToBeInserted : &QAbstractItemModel::rowsAboutToBeInserted,
-                           this, [begin, inserted](const QModelIndex &parent, int first, int last) {
-                               if (parent.isValid())
-                                   return;
-                               begin(false);
-                               inserted(first, last - first + 1);
-                           });
-    connections << connect(model, columns ? &QAbstractItemModel::columnsAboutToBeRemoved : &QAbstractItemModel::rowsAboutToBeRemoved,
-                           this, [begin, removed](const QModelIndex &parent, int first, int last) {
-                               if (parent.isValid())
-                                   return;
-                               begin(false);
-                               removed(first, last);
-                           });
-    connections << connect(model, columns ? &QAbstractItemModel::columnsAboutToBeMoved : &QAbstractItemModel::rowsAboutToBeMoved,
-                           this, [begin, inserted, removed, &change](const QModelIndex &from, int first, int last, const QModelIndex &to, int dest) {
-                               if (from.isValid() && to.isValid())
-                                   return;
-                               begin(false);
-                               const int count = last - first + 1;
-                               if (from.isValid()) {
-                                   inserted(dest, count);
-                               } else if (to.isValid()) {
-                                   removed(first, last);
-                               } else if (change.number >= first && change.number <= last) {
-                                   change.number += (dest > last ? dest - count : dest) - first;
-                               } else {
-                                   removed(first, last);
-                                   inserted(dest > last ? dest - count : dest, count);
-                               }
-                           });
-    connections << connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this,
-                           [begin, columns](const QList<QPersistentModelIndex> &parents, QAbstractItemModel::LayoutChangeHint hint) {
-                               // A sort of the other direction leaves these sections where they are.
-                               if (hint == (columns ? QAbstractItemModel::VerticalSortHint : QAbstractItemModel::HorizontalSortHint))
-                                   return;
-                               if (!parents.isEmpty()
-                                   && std::none_of(parents.begin(), parents.end(), [](const QPersistentModelIndex &p) { return !p.isValid(); }))
-                                   return;
-                               begin(true);
-                           });
+    connections << connect(
+            model, columns ? &QAbstractItemModel::columnsAboutToBeInserted : &QAbstractItemModel::rowsAboutToBeInserted,
+            this, [begin, inserted](const QModelIndex &parent, int first, int last) {
+                if (parent.isValid())
+                    return;
+                begin(false);
+                inserted(first, last - first + 1);
+            });
+    connections << connect(
+            model, columns ? &QAbstractItemModel::columnsAboutToBeRemoved : &QAbstractItemModel::rowsAboutToBeRemoved,
+            this, [begin, removed](const QModelIndex &parent, int first, int last) {
+                if (parent.isValid())
+                    return;
+                begin(false);
+                removed(first, last);
+            });
+    connections << connect(
+            model, columns ? &QAbstractItemModel::columnsAboutToBeMoved : &QAbstractItemModel::rowsAboutToBeMoved, this,
+            [begin, inserted, removed, &change](const QModelIndex &from, int first, int last, const QModelIndex &to,
+                                                int dest) {
+                if (from.isValid() && to.isValid())
+                    return;
+                begin(false);
+                const int count = last - first + 1;
+                if (from.isValid()) {
+                    inserted(dest, count);
+                } else if (to.isValid()) {
+                    removed(first, last);
+                } else if (change.number >= first && change.number <= last) {
+                    change.number += (dest > last ? dest - count : dest) - first;
+                } else {
+                    removed(first, last);
+                    inserted(dest > last ? dest - count : dest, count);
+                }
+            });
+    connections << connect(
+            model, &QAbstractItemModel::layoutAboutToBeChanged, this,
+            [begin, columns](const QList<QPersistentModelIndex> &parents, QAbstractItemModel::LayoutChangeHint hint) {
+                // A sort of the other direction leaves these sections where they are.
+                if (hint == (columns ? QAbstractItemModel::VerticalSortHint : QAbstractItemModel::HorizontalSortHint))
+                    return;
+                if (!parents.isEmpty() && std::none_of(parents.begin(), parents.end(),
+                                                       [](const QPersistentModelIndex &p) { return !p.isValid(); }))
+                    return;
+                begin(true);
+            });
     // A reset keeps no index: the view decides where it goes.
     connections << connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [begin] { begin(false); });
     return connections;
 }
 
-QVector<QMetaObject::Connection> FrozenBaseTableView::watchSectionChangesAfter(QAbstractItemModel *model, Qt::Orientation orientation,
+QVector<QMetaObject::Connection> FrozenBaseTableView::watchSectionChangesAfter(QAbstractItemModel *model,
+                                                                               Qt::Orientation orientation,
                                                                                const std::function<void()> &after)
 {
     const bool columns = orientation == Qt::Horizontal;
     QVector<QMetaObject::Connection> connections;
-    connections << connect(model, columns ? &QAbstractItemModel::columnsInserted : &QAbstractItemModel::rowsInserted, this, after);
-    connections << connect(model, columns ? &QAbstractItemModel::columnsRemoved : &QAbstractItemModel::rowsRemoved, this, after);
-    connections << connect(model, columns ? &QAbstractItemModel::columnsMoved : &QAbstractItemModel::rowsMoved, this, after);
+    connections << connect(model, columns ? &QAbstractItemModel::columnsInserted : &QAbstractItemModel::rowsInserted,
+                           this, after);
+    connections << connect(model, columns ? &QAbstractItemModel::columnsRemoved : &QAbstractItemModel::rowsRemoved,
+                           this, after);
+    connections << connect(model, columns ? &QAbstractItemModel::columnsMoved : &QAbstractItemModel::rowsMoved, this,
+                           after);
     connections << connect(model, &QAbstractItemModel::layoutChanged, this, after);
     return connections;
 }
@@ -278,8 +281,8 @@ int FrozenBaseTableView::takeChangedFirst(SectionChange &change, Qt::Orientation
     if (!change.pending())
         return current;
     const int first = change.first.isValid()
-        ? (orientation == Qt::Horizontal ? change.first.column() : change.first.row())
-        : change.number;
+                              ? (orientation == Qt::Horizontal ? change.first.column() : change.first.row())
+                              : change.number;
     // Every persistent index costs the model work on each later change: hold none longer.
     change = SectionChange();
     return first;

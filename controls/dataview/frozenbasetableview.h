@@ -130,5 +130,6 @@ protected:
     bool m_ownBarMovesIgnored = false; // set while Qt's own scrollTo runs, whose bar moves are undone, not forwarded
 
 private:
-    void beginSectionChange(Qt::Orientation orientation, SectionChange &change, QVector<int> &hidden, int frozen, bool follow);
+    void beginSectionChange(Qt::Orientation orientation, SectionChange &change, QVector<int> &hidden, int frozen,
+                            bool follow);
 };

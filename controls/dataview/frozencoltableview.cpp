@@ -10,7 +10,8 @@ FrozenColTableView::FrozenColTableView(QWidget *parent)
 }
 
 FrozenColTableView::FrozenColTableView(QScrollBar *horizontalBar, QWidget *parent)
-    : FrozenBaseTableView(parent), m_horizBar(horizontalBar)
+    : FrozenBaseTableView(parent)
+    , m_horizBar(horizontalBar)
 {
     m_horizBarPolicy = Qt::ScrollBarAsNeeded;
     if (m_horizBar)
@@ -78,7 +79,8 @@ void FrozenColTableView::initModel(QAbstractItemModel *model)
         m_colConnections.clear();
         m_colChange = SectionChange();
         if (model)
-            m_colConnections = watchSectionChangesBefore(model, Qt::Horizontal, m_colChange, m_hiddenCols, m_frozenColCount);
+            m_colConnections =
+                    watchSectionChangesBefore(model, Qt::Horizontal, m_colChange, m_hiddenCols, m_frozenColCount);
     }
     QTableView::setModel(model);
     m_model = model;
@@ -159,14 +161,9 @@ void FrozenColTableView::keyPressEvent(QKeyEvent *e)
         if (row >= own->value() + own->pageStep())
             own->setValue(own->value() + 1);
         break;
-    case Qt::Key_PageUp:
-        own->setValue(own->value() - own->pageStep());
-        break;
-    case Qt::Key_PageDown:
-        own->setValue(own->value() + own->pageStep());
-        break;
-    default:
-        break;
+    case Qt::Key_PageUp: own->setValue(own->value() - own->pageStep()); break;
+    case Qt::Key_PageDown: own->setValue(own->value() + own->pageStep()); break;
+    default: break;
     }
     // The base's currentChanged does not scroll, so a key that moved the cell must.
     if (currentIndex() != before)
@@ -222,8 +219,9 @@ void FrozenColTableView::scrollToColumn(int column, ScrollHint hint)
     int frozenWidth = 0;
     for (int c = 0; c < m_frozenColCount && c < m_colCount; ++c)
         frozenWidth += columnWidth(c);
-    const int target = firstSectionShowing(column, first, m_frozenColCount, viewport()->width() - frozenWidth, hint,
-                                           [this, first](int c) { return c < first ? m_colWidths.value(c) : columnWidth(c); });
+    const int target =
+            firstSectionShowing(column, first, m_frozenColCount, viewport()->width() - frozenWidth, hint,
+                                [this, first](int c) { return c < first ? m_colWidths.value(c) : columnWidth(c); });
     if (target != first)
         setHorizValue(target);
 }
@@ -313,8 +311,7 @@ void FrozenColTableView::showHiddenColumnsThatFit()
     QScopedValueRollback<bool> quiet(m_scrollingColumns, true);
     const int lastColumn = m_colCount - 1;
     while (!m_hiddenCols.isEmpty()) {
-        const int free = viewport()->width()
-            - (columnViewportPosition(lastColumn) + m_colWidths.value(lastColumn));
+        const int free = viewport()->width() - (columnViewportPosition(lastColumn) + m_colWidths.value(lastColumn));
         if (m_colWidths.value(m_hiddenCols.last()) >= free)
             break;
         showColumn(m_hiddenCols.takeLast());

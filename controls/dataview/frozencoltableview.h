@@ -112,9 +112,9 @@ protected:
     /// The model's column count, as last read.
     int m_colCount = 0;
     /// The last non-zero width of each column.
-    QVector<int> m_colWidths;   // last non-zero width of each column: hidden ones report 0
+    QVector<int> m_colWidths; // last non-zero width of each column: hidden ones report 0
     /// The columns hidden by scrolling, in order of hiding.
-    QVector<int> m_hiddenCols;  // columns hidden by scrolling, in order of hiding
+    QVector<int> m_hiddenCols; // columns hidden by scrolling, in order of hiding
     /// The outside horizontal bar, or null.
     QPointer<QScrollBar> m_horizBar;
 
@@ -128,7 +128,7 @@ private:
     void scrollColumnsTo(int first);
 
     bool m_scrollingColumns = false;
-    int m_horizMax = 0;  // the bar's maximum, kept for when there is no bar
+    int m_horizMax = 0; // the bar's maximum, kept for when there is no bar
     SectionChange m_colChange;
     WheelTravel m_horizWheel;
     QVector<QMetaObject::Connection> m_colConnections;

@@ -10,7 +10,8 @@ FrozenTableView::FrozenTableView(QWidget *parent)
 }
 
 FrozenTableView::FrozenTableView(QScrollBar *horizontalBar, QScrollBar *verticalBar, QWidget *parent)
-    : FrozenColTableView(horizontalBar, parent), m_vertBar(verticalBar)
+    : FrozenColTableView(horizontalBar, parent)
+    , m_vertBar(verticalBar)
 {
     horizontalHeader()->setSectionsClickable(true);
     QTableView::setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -36,7 +37,8 @@ void FrozenTableView::setModel(QAbstractItemModel *model)
         m_rowConnections.clear();
         m_rowChange = SectionChange();
         if (model)
-            m_rowConnections = watchSectionChangesBefore(model, Qt::Vertical, m_rowChange, m_hiddenRows, m_frozenRowCount);
+            m_rowConnections =
+                    watchSectionChangesBefore(model, Qt::Vertical, m_rowChange, m_hiddenRows, m_frozenRowCount);
     }
     FrozenColTableView::setModel(model);
     m_rowCount = model ? model->rowCount() : 0;
@@ -114,12 +116,8 @@ void FrozenTableView::keyPressEvent(QKeyEvent *e)
         if (rowViewportPosition(row + 1) + rowHeight(row + 1) > viewport()->height())
             setVertValue(firstScrollableRowShown() + 1);
         break;
-    case Qt::Key_PageUp:
-        pageTo(vertValue() - m_vertPage);
-        break;
-    case Qt::Key_PageDown:
-        pageTo(vertValue() + m_vertPage);
-        break;
+    case Qt::Key_PageUp: pageTo(vertValue() - m_vertPage); break;
+    case Qt::Key_PageDown: pageTo(vertValue() + m_vertPage); break;
     case Qt::Key_Home:
     case Qt::Key_End:
         // Ctrl+Home and Ctrl+End go to the first or last row, which Qt's cursor moves would
@@ -128,9 +126,7 @@ void FrozenTableView::keyPressEvent(QKeyEvent *e)
             setVertValue(e->key() == Qt::Key_Home ? m_frozenRowCount : m_vertMax);
         FrozenColTableView::keyPressEvent(e);
         return;
-    default:
-        FrozenColTableView::keyPressEvent(e);
-        return;
+    default: FrozenColTableView::keyPressEvent(e); return;
     }
     QTableView::keyPressEvent(e);
     if (currentIndex() != before)
@@ -178,8 +174,9 @@ void FrozenTableView::scrollToRow(int row, ScrollHint hint)
         frozenHeight += rowHeight(r);
     // A hidden row reports no height; the default stands for the height it gets back.
     const int fallback = verticalHeader()->defaultSectionSize();
-    const int target = firstSectionShowing(row, first, m_frozenRowCount, viewport()->height() - frozenHeight, hint,
-                                           [this, first, fallback](int r) { return r < first ? fallback : rowHeight(r); });
+    const int target =
+            firstSectionShowing(row, first, m_frozenRowCount, viewport()->height() - frozenHeight, hint,
+                                [this, first, fallback](int r) { return r < first ? fallback : rowHeight(r); });
     if (target != first)
         setVertValue(target);
 }

@@ -90,8 +90,8 @@ private:
     int m_frozenRowCount = 0;
     int m_rowCount = 0;
     QPointer<QScrollBar> m_vertBar;
-    QVector<int> m_hiddenRows;  // rows hidden by scrolling, in order of hiding
-    int m_vertMax = 0;          // the bar's maximum and page step, kept for when there is no bar
+    QVector<int> m_hiddenRows; // rows hidden by scrolling, in order of hiding
+    int m_vertMax = 0; // the bar's maximum and page step, kept for when there is no bar
     int m_vertPage = 0;
     bool m_scrollingRows = false;
     SectionChange m_rowChange;

@@ -23,10 +23,12 @@ bool relabelFor(KwMenu::ActionDataRole role, Relabel *out)
         *out = {KwMenu::Action_Pin, QT_TRANSLATE_NOOP("KwMenu", "置顶"), QT_TRANSLATE_NOOP("KwMenu", "取消置顶")};
         return true;
     case KwMenu::Role_Watchlist:
-        *out = {KwMenu::Action_Watchlist, QT_TRANSLATE_NOOP("KwMenu", "删除自选"), QT_TRANSLATE_NOOP("KwMenu", "添加自选")};
+        *out = {KwMenu::Action_Watchlist, QT_TRANSLATE_NOOP("KwMenu", "删除自选"),
+                QT_TRANSLATE_NOOP("KwMenu", "添加自选")};
         return true;
     case KwMenu::Role_Monitor:
-        *out = {KwMenu::Action_Monitor, QT_TRANSLATE_NOOP("KwMenu", "删除盯盘"), QT_TRANSLATE_NOOP("KwMenu", "添加盯盘")};
+        *out = {KwMenu::Action_Monitor, QT_TRANSLATE_NOOP("KwMenu", "删除盯盘"),
+                QT_TRANSLATE_NOOP("KwMenu", "添加盯盘")};
         return true;
     }
     return false;
@@ -35,7 +37,8 @@ bool relabelFor(KwMenu::ActionDataRole role, Relabel *out)
 } // namespace
 
 KwMenu::KwMenu(const QList<MenuItemInfo> &infos, bool addAll, QWidget *parent)
-    : QMenu(parent), m_infos(infos)
+    : QMenu(parent)
+    , m_infos(infos)
 {
     if (addAll)
         addAllActions();

@@ -100,7 +100,7 @@ private:
     struct PageObject
     {
         KwObject *object = nullptr;
-        QPointer<QObject> watch;    // the object's QObject side, when it has one
+        QPointer<QObject> watch; // the object's QObject side, when it has one
         bool watched = false;
         KwObject *get() const { return watched && !watch ? nullptr : object; }
     };

@@ -210,13 +210,9 @@ void CSubTab::slotsButtonClicked(int id)
 }
 
 // Paging through an overfull row is not offered; the slots stay for connections made by pages.
-void CSubTab::switchBack()
-{
-}
+void CSubTab::switchBack() { }
 
-void CSubTab::switchForward()
-{
-}
+void CSubTab::switchForward() { }
 
 CSubTabPeriod::CSubTabPeriod(QWidget *parent, QString name)
     : CSubTab(parent, name)

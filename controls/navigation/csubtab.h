@@ -46,7 +46,7 @@ class KWCONTROLS_EXPORT CSubTab : public BaseWidget
 {
     Q_OBJECT
     Q_PROPERTY(CSubTabType csubTabType READ csubTabType WRITE setCSubTabType NOTIFY csubTypeChanged
-                   DESIGNABLE true SCRIPTABLE true STORED true)
+                       DESIGNABLE true SCRIPTABLE true STORED true)
 
 public:
     /// The level of the bar, kept for the client (see NavigatorBar::addCSubTab()); the bar

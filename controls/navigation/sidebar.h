@@ -95,6 +95,6 @@ private:
     void group(QToolButton *button, int id, bool grouped);
 
     QButtonGroup *m_group = nullptr;
-    QMap<int, QPointer<QToolButton>> m_buttons;    // the client may delete a button it added
+    QMap<int, QPointer<QToolButton>> m_buttons; // the client may delete a button it added
     QVBoxLayout *m_layout = nullptr;
 };

@@ -13,14 +13,11 @@ struct Cell
 };
 
 const Cell cells[] = {
-    {"zeroRowCol0", 0, 0, 5, 0, false, Qt::Alignment()},
-    {"FirstRowCol0", 1, 0, 1, 28, false, Qt::Alignment()},
-    {"shortCut", 1, 1, 1, 28, false, Qt::Alignment()},
-    {"FirstRowCol1", 1, 2, 1, 0, true, Qt::Alignment()},
-    {"FirstRowCol2", 1, 3, 1, 200, false, Qt::AlignRight},
-    {"FirstRowCol3", 1, 4, 1, 90, false, Qt::AlignRight},
+        {"zeroRowCol0", 0, 0, 5, 0, false, Qt::Alignment()},   {"FirstRowCol0", 1, 0, 1, 28, false, Qt::Alignment()},
+        {"shortCut", 1, 1, 1, 28, false, Qt::Alignment()},     {"FirstRowCol1", 1, 2, 1, 0, true, Qt::Alignment()},
+        {"FirstRowCol2", 1, 3, 1, 200, false, Qt::AlignRight}, {"FirstRowCol3", 1, 4, 1, 90, false, Qt::AlignRight},
 };
-}
+} // namespace
 
 StatusBar::StatusBar(QWidget *parent, QString name)
     : BaseWidget(parent, name)

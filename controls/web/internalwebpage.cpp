@@ -31,14 +31,8 @@ void InternalWebPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel lev
     // Scripts the host runs have no source of their own.
     const QString where = sourceID.isEmpty() ? QString() : QStringLiteral("%1:%2:").arg(sourceID).arg(lineNumber);
     switch (level) {
-    case ErrorMessageLevel:
-        qCInfo(lcConsole).noquote() << "error" << where << message;
-        break;
-    case WarningMessageLevel:
-        qCInfo(lcConsole).noquote() << "warning" << where << message;
-        break;
-    case InfoMessageLevel:
-        qCDebug(lcConsole).noquote() << where << message;
-        break;
+    case ErrorMessageLevel: qCInfo(lcConsole).noquote() << "error" << where << message; break;
+    case WarningMessageLevel: qCInfo(lcConsole).noquote() << "warning" << where << message; break;
+    case InfoMessageLevel: qCDebug(lcConsole).noquote() << where << message; break;
     }
 }

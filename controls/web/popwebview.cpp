@@ -56,11 +56,11 @@ void PopWebView::createWg()
         return;
     column->addWidget(m_webView);
     TitleBar *titleBar = getTilte();
-    connect(m_webView, &QWebEngineView::titleChanged, titleBar, [titleBar](const QString &text) {
-        titleBar->setWinTitle(text, Qt::AlignLeft | Qt::AlignVCenter);
-    });
+    connect(m_webView, &QWebEngineView::titleChanged, titleBar,
+            [titleBar](const QString &text) { titleBar->setWinTitle(text, Qt::AlignLeft | Qt::AlignVCenter); });
     connect(m_webView, &QWebEngineView::loadFinished, this, [this](bool ok) { m_pageShown = m_pageShown || ok; });
-    connect(m_webView->page()->profile(), &QWebEngineProfile::downloadRequested, this, &PopWebView::onDownloadRequested);
+    connect(m_webView->page()->profile(), &QWebEngineProfile::downloadRequested, this,
+            &PopWebView::onDownloadRequested);
 }
 
 InternalWebView *PopWebView::webView()
@@ -214,12 +214,12 @@ void PopWebView::setFindFieldText(const QString &text)
     // PDF.js finishes setting itself up after the page reports its load (often so late on Qt 6
     // that a text set at once was lost): both steps wait for it, in this order.
     bridge->invokeJavaScriptAndWaitForResult(QStringLiteral(
-        "PDFViewerApplication.initializedPromise.then(function () { PDFViewerApplication.findController.reset(); })"));
+            "PDFViewerApplication.initializedPromise.then(function () { PDFViewerApplication.findController.reset(); })"));
     if (!self || !m_pdf || m_pdf->bridge != bridge.data() || !bridge)
         return;
     m_pdf->bridge->invokeJavaScript(QStringLiteral("PDFViewerApplication.initializedPromise.then(function () {"
                                                    " PDFViewerApplication.findBar.findField.value = %1; })")
-                                        .arg(PdfJsBridge::scriptLiteral(text)));
+                                            .arg(PdfJsBridge::scriptLiteral(text)));
 }
 
 void PopWebView::resizeEvent(QResizeEvent *event)

@@ -110,7 +110,7 @@ private:
     void onDownloadFinished();
     void dropPdfState();
 
-    QPointer<InternalWebView> m_webView;   // may be null: the popup then only shows PDFs
+    QPointer<InternalWebView> m_webView; // may be null: the popup then only shows PDFs
     QString m_name;
     std::unique_ptr<PdfState> m_pdf;
     QPointer<WebEngineDownload> m_downloadItem;

@@ -19,7 +19,7 @@ QFont pixelFont(const QString &family, int pixelSize, QFont::Weight weight)
     font.setWeight(weight);
     return font;
 }
-}
+} // namespace
 
 DrawKeyCanvas::DrawKeyCanvas(QWidget *parent)
     : QFrame(parent)

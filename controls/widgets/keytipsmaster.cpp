@@ -27,7 +27,7 @@ bool isDigitsOnly(const QString &value)
     const QByteArray latin = value.toLatin1();
     return std::all_of(latin.cbegin(), latin.cend(), [](char c) { return c >= '0' && c <= '9'; });
 }
-}
+} // namespace
 
 KeyTipsMaster::KeyTipsMaster(QWidget *parent)
     : QWidget(parent)
@@ -107,7 +107,8 @@ void KeyTipsMaster::loadShortcuts()
         const QJsonArray keys = document.object().value("keys").toArray();
         for (const QJsonValue &key : keys) {
             const QJsonObject entry = key.toObject();
-            const DrawKeyCanvas::KeyItem item(entry.value("value").toString(), Kwcfg::displayText(entry.value("name").toString()));
+            const DrawKeyCanvas::KeyItem item(entry.value("value").toString(),
+                                              Kwcfg::displayText(entry.value("name").toString()));
             (isDigitsOnly(item.first) ? numbers : common).append(item);
         }
     }

@@ -25,7 +25,7 @@ QString lastIpv4Address()
     }
     return last;
 }
-}
+} // namespace
 
 KwHostInfo &KwHostInfo::instance()
 {

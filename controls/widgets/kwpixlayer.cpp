@@ -12,7 +12,7 @@ std::pair<int, int> placeAlong(int labelHalf, int pictureHalf)
         return {labelHalf - pictureHalf, 2 * pictureHalf};
     return {0, 2 * labelHalf};
 }
-}
+} // namespace
 
 KwPixTopLayer::KwPixTopLayer(const QPixmap &pixmap, QWidget *parent)
     : QLabel(parent)

@@ -56,6 +56,4 @@ void KwResultHintPage::slotButtonClicked()
     clicked();
 }
 
-void KwResultHintPage::clicked()
-{
-}
+void KwResultHintPage::clicked() { }

@@ -88,7 +88,7 @@ private:
 
     QButtonGroup *buttonGroup;
     QVector<TipsItem> tipItems;
-    QMap<int, QPointer<QWidget>> pages;    // the normal window is the client's, and may die first
+    QMap<int, QPointer<QWidget>> pages; // the normal window is the client's, and may die first
     QStackedWidget *stack = nullptr;
     QPointer<QWidget> normalWnd;
     int buttonWidth = 0;

@@ -6,14 +6,8 @@ BasePage::BasePage(QWidget *parent, QString name)
 {
 }
 
-void BasePage::recvParam(const DetailPageParam &, bool)
-{
-}
+void BasePage::recvParam(const DetailPageParam &, bool) { }
 
-void BasePage::afterActive()
-{
-}
+void BasePage::afterActive() { }
 
-void BasePage::afterDeactive()
-{
-}
+void BasePage::afterDeactive() { }

@@ -57,8 +57,8 @@ void CBaseMainWidget::switchNormalMaximize()
 bool CBaseMainWidget::isPosInClickableRect(const QPoint &pos)
 {
     const QRect &r = clickableRect;
-    return r.left() < pos.x() && pos.x() < r.right() - r.left() + 1
-        && r.top() < pos.y() && pos.y() < r.bottom() - r.top() + 1;
+    return r.left() < pos.x() && pos.x() < r.right() - r.left() + 1 && r.top() < pos.y() &&
+           pos.y() < r.bottom() - r.top() + 1;
 }
 
 void CBaseMainWidget::fillClickableExtent()
@@ -71,8 +71,8 @@ void CBaseMainWidget::fillClickableExtent()
 
 int CBaseMainWidget::setCursorStyle(const QPoint &pos)
 {
-    const Edge edge = stateModel->isMaximized() ? FrameGeometry::NoEdge
-                                                : FrameGeometry::edgeAt(pos, rect(), borderWidth);
+    const Edge edge =
+            stateModel->isMaximized() ? FrameGeometry::NoEdge : FrameGeometry::edgeAt(pos, rect(), borderWidth);
     setCursor(FrameGeometry::cursorFor(edge));
     return edge;
 }
@@ -137,8 +137,8 @@ bool CBaseMainWidget::handOverToSystem()
     // The window system drags with the left button only.
     if (!systemMoves || !handle || !(QGuiApplication::mouseButtons() & Qt::LeftButton))
         return false;
-    const bool taken = moving ? handle->startSystemMove()
-                              : handle->startSystemResize(FrameGeometry::systemEdges(Edge(edgeType)));
+    const bool taken =
+            moving ? handle->startSystemMove() : handle->startSystemResize(FrameGeometry::systemEdges(Edge(edgeType)));
     if (taken) {
         moving = false;
         resizing = false;
@@ -182,8 +182,7 @@ bool CBaseMainWidget::filterNativeMouse(QMouseEvent *event)
             return false;
         endDrag(mapFromGlobal(KwQt::globalPos(event)));
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -198,8 +197,7 @@ bool CBaseMainWidget::eventFilter(QObject *watched, QEvent *event)
         if (filterNativeMouse(static_cast<QMouseEvent *>(event)))
             return true;
         break;
-    default:
-        break;
+    default: break;
     }
     return BaseWidget::eventFilter(watched, event);
 }
@@ -217,11 +215,8 @@ bool CBaseMainWidget::event(QEvent *event)
             edgeType = setCursorStyle(QPoint(-1, -1));
         break;
     case QEvent::Show:
-    case QEvent::WinIdChange:
-        watchNativeWindow();
-        break;
-    default:
-        break;
+    case QEvent::WinIdChange: watchNativeWindow(); break;
+    default: break;
     }
     return BaseWidget::event(event);
 }

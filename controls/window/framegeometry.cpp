@@ -49,19 +49,14 @@ Qt::CursorShape cursorFor(Edge edge)
 {
     switch (edge) {
     case Left:
-    case Right:
-        return Qt::SizeHorCursor;
+    case Right: return Qt::SizeHorCursor;
     case Top:
-    case Bottom:
-        return Qt::SizeVerCursor;
+    case Bottom: return Qt::SizeVerCursor;
     case TopLeft:
-    case BottomRight:
-        return Qt::SizeFDiagCursor;
+    case BottomRight: return Qt::SizeFDiagCursor;
     case TopRight:
-    case BottomLeft:
-        return Qt::SizeBDiagCursor;
-    case NoEdge:
-        break;
+    case BottomLeft: return Qt::SizeBDiagCursor;
+    case NoEdge: break;
     }
     return Qt::ArrowCursor;
 }

@@ -23,14 +23,14 @@
 /// \ingroup window
 struct KWCONTROLS_EXPORT EdgeHitFlags
 {
-    bool onEdges = false;           ///< In any edge zone.
-    bool onLeftEdge = false;        ///< In the left zone.
-    bool onRightEdge = false;       ///< In the right zone.
-    bool onTopEdge = false;         ///< In the top zone.
-    bool onBottomEdge = false;      ///< In the bottom zone.
-    bool onTopLeftEdge = false;     ///< In the top and the left zone.
-    bool onBottomLeftEdge = false;  ///< In the bottom and the left zone.
-    bool onTopRightEdge = false;    ///< In the top and the right zone.
+    bool onEdges = false; ///< In any edge zone.
+    bool onLeftEdge = false; ///< In the left zone.
+    bool onRightEdge = false; ///< In the right zone.
+    bool onTopEdge = false; ///< In the top zone.
+    bool onBottomEdge = false; ///< In the bottom zone.
+    bool onTopLeftEdge = false; ///< In the top and the left zone.
+    bool onBottomLeftEdge = false; ///< In the bottom and the left zone.
+    bool onTopRightEdge = false; ///< In the top and the right zone.
     bool onBottomRightEdge = false; ///< In the bottom and the right zone.
 
     /// The zones of `frame` that `pos` lies in, with zones `borderWidth` + 1 pixels wide.

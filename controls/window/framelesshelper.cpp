@@ -35,15 +35,9 @@ void FramelessWidgetState::updateRubberBand()
 void FramelessWidgetState::handleEvent(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        mousePress(static_cast<QMouseEvent *>(event));
-        break;
-    case QEvent::MouseButtonRelease:
-        mouseRelease(static_cast<QMouseEvent *>(event));
-        break;
-    case QEvent::MouseMove:
-        mouseMove(KwQt::globalPos(static_cast<QMouseEvent *>(event)));
-        break;
+    case QEvent::MouseButtonPress: mousePress(static_cast<QMouseEvent *>(event)); break;
+    case QEvent::MouseButtonRelease: mouseRelease(static_cast<QMouseEvent *>(event)); break;
+    case QEvent::MouseMove: mouseMove(KwQt::globalPos(static_cast<QMouseEvent *>(event))); break;
     case QEvent::HoverMove:
         if (settings->resizable)
             updateCursor(widget->mapToGlobal(KwQt::pos(static_cast<QHoverEvent *>(event))));
@@ -52,8 +46,7 @@ void FramelessWidgetState::handleEvent(QEvent *event)
         if (!leftButtonPressed)
             unsetCursor();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -108,18 +101,19 @@ void FramelessWidgetState::mouseMove(const QPoint &globalPos)
 
 bool FramelessWidgetState::isMaximizedOrFullScreen() const
 {
-    return widget->isMaximized() || widget->isFullScreen()
-        || (widget->isWindow() && WindowStateModel::of(widget)->isMaximized());
+    return widget->isMaximized() || widget->isFullScreen() ||
+           (widget->isWindow() && WindowStateModel::of(widget)->isMaximized());
 }
 
 bool FramelessWidgetState::handOverToSystem(bool resizing)
 {
     QWindow *handle = widget->windowHandle();
-    if (!settings->systemMoveResize || !handle || (resizing ? settings->rubberBandOnResize : settings->rubberBandOnMove))
+    if (!settings->systemMoveResize || !handle ||
+        (resizing ? settings->rubberBandOnResize : settings->rubberBandOnMove))
         return false;
-    const bool taken = resizing
-        ? handle->startSystemResize(FrameGeometry::systemEdges(FrameGeometry::edgeOf(pressEdges)))
-        : handle->startSystemMove();
+    const bool taken =
+            resizing ? handle->startSystemResize(FrameGeometry::systemEdges(FrameGeometry::edgeOf(pressEdges)))
+                     : handle->startSystemMove();
     if (taken) {
         // The window system has the pointer until the release, which it keeps.
         leftButtonPressed = false;
@@ -179,8 +173,8 @@ void FramelessWidgetState::resizeWidget(const QPoint &globalPos)
 {
     const bool onBand = settings->rubberBandOnResize && rubberBand;
     const QRect source = onBand ? rubberBand->frameGeometry() : widget->frameGeometry();
-    const QRect target = FrameGeometry::resized(source, FrameGeometry::edgeOf(pressEdges), globalPos,
-                                                widget->minimumSize());
+    const QRect target =
+            FrameGeometry::resized(source, FrameGeometry::edgeOf(pressEdges), globalPos, widget->minimumSize());
     if (target == source)
         return;
     if (onBand)
@@ -333,8 +327,7 @@ bool FramelessHelper::eventFilter(QObject *watched, QEvent *event)
                 state->handleEvent(event);
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

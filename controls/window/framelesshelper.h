@@ -22,9 +22,9 @@ class FramelessWidgetState;
 /// What a frameless widget starts with until told otherwise.
 /// \ingroup window
 namespace FramelessDefaults {
-constexpr int TitleHeight = 30;   ///< The strip at the top that moves the window, in pixels.
-constexpr int BorderWidth = 5;    ///< The band along the edges that resizes it, in pixels.
-}
+constexpr int TitleHeight = 30; ///< The strip at the top that moves the window, in pixels.
+constexpr int BorderWidth = 5; ///< The band along the edges that resizes it, in pixels.
+} // namespace FramelessDefaults
 
 /// Flags shared by a FramelessHelper and every widget it serves; read at event time.
 ///
@@ -34,10 +34,10 @@ struct KWCONTROLS_EXPORT FramelessSettings
 {
     /// The state of every widget the helper serves, by widget; the states are the helper's.
     QHash<QWidget *, FramelessWidgetState *> widgets;
-    bool movable = true;                ///< A drag of the title strip moves the widget.
-    bool resizable = true;              ///< A drag of an edge resizes the widget.
-    bool rubberBandOnResize = false;    ///< A resize drags a rubber band, followed on release.
-    bool rubberBandOnMove = false;      ///< A move drags a rubber band, followed on release.
+    bool movable = true; ///< A drag of the title strip moves the widget.
+    bool resizable = true; ///< A drag of an edge resizes the widget.
+    bool rubberBandOnResize = false; ///< A resize drags a rubber band, followed on release.
+    bool rubberBandOnMove = false; ///< A move drags a rubber band, followed on release.
     /// Moves and edge resizes go to the window system where it takes them.
     bool systemMoveResize = false;
 };

@@ -13,6 +13,4 @@ FrameLessWidget::~FrameLessWidget()
     framelessHelper->removeFrom(this);
 }
 
-void FrameLessWidget::createWg()
-{
-}
+void FrameLessWidget::createWg() { }

@@ -64,8 +64,8 @@ bool KwTwinkleBaseDialog::nativeEvent(const QByteArray &eventType, void *message
 {
 #ifdef Q_OS_WIN
     const MSG *msg = static_cast<const MSG *>(message);
-    if (eventType == "windows_generic_MSG" && msg->message == WM_NCACTIVATE
-        && msg->hwnd == reinterpret_cast<HWND>(winId()))
+    if (eventType == "windows_generic_MSG" && msg->message == WM_NCACTIVATE &&
+        msg->hwnd == reinterpret_cast<HWND>(winId()))
         setActived(msg->wParam != 0);
 #endif
     return QWidget::nativeEvent(eventType, message, result);

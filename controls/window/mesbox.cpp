@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-MesBox::MesBox(QWidget *parent, const QString &title, const QString &text,
-               QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+MesBox::MesBox(QWidget *parent, const QString &title, const QString &text, QMessageBox::StandardButtons buttons,
+               QMessageBox::StandardButton defaultButton)
     : PopupTwinkleFrameDialog(parent, "")
 {
     setTitleFlags(WindowControlBox::ControlClose);

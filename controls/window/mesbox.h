@@ -34,11 +34,11 @@ class KWCONTROLS_EXPORT MesBox : public PopupTwinkleFrameDialog
 public:
     /// The kinds of box, by their icon; About shows none.
     enum Style : int {
-        About = 0,          ///< No icon.
-        Information = 1,    ///< The icon styled by the object name "info".
-        Question = 2,       ///< The icon styled by the object name "question".
-        Warning = 3,        ///< The icon styled by the object name "warning".
-        Error = 4,          ///< The icon styled by the object name "error".
+        About = 0, ///< No icon.
+        Information = 1, ///< The icon styled by the object name "info".
+        Question = 2, ///< The icon styled by the object name "question".
+        Warning = 3, ///< The icon styled by the object name "warning".
+        Error = 4, ///< The icon styled by the object name "error".
     };
 
     /// A box under `parent` with `title` in its title bar, `text` as the message and the

@@ -27,7 +27,7 @@ public:
         return QLabel::minimumSizeHint().expandedTo(QSize(width, 0));
     }
 };
-}
+} // namespace
 
 MsgView::MsgView(QWidget *parent, const QString &text, QMessageBox::StandardButtons buttons,
                  QMessageBox::StandardButton defaultButton)
@@ -85,25 +85,26 @@ MsgView::MsgView(QWidget *parent, const QString &text, QMessageBox::StandardButt
 
 void MsgView::labelButtons()
 {
-    static const struct {
+    static const struct
+    {
         QDialogButtonBox::StandardButton button;
         const char *label;
     } labels[] = {
-        {QDialogButtonBox::Yes, QT_TR_NOOP("是")},
-        {QDialogButtonBox::No, QT_TR_NOOP("否")},
-        {QDialogButtonBox::Ok, QT_TR_NOOP("确认")},
-        {QDialogButtonBox::Cancel, QT_TR_NOOP("取消")},
-        {QDialogButtonBox::Save, QT_TR_NOOP("保存")},
-        {QDialogButtonBox::SaveAll, QT_TR_NOOP("保存所有")},
-        {QDialogButtonBox::Abort, QT_TR_NOOP("终止")},
-        {QDialogButtonBox::Retry, QT_TR_NOOP("重试")},
-        {QDialogButtonBox::Ignore, QT_TR_NOOP("忽略")},
-        {QDialogButtonBox::Close, QT_TR_NOOP("关闭")},
-        {QDialogButtonBox::Discard, QT_TR_NOOP("丢弃")},
-        {QDialogButtonBox::Help, QT_TR_NOOP("帮助")},
-        {QDialogButtonBox::Apply, QT_TR_NOOP("应用")},
-        // Not "重试": a box with both Retry and Reset would show two identical buttons.
-        {QDialogButtonBox::Reset, QT_TR_NOOP("重置")},
+            {QDialogButtonBox::Yes, QT_TR_NOOP("是")},
+            {QDialogButtonBox::No, QT_TR_NOOP("否")},
+            {QDialogButtonBox::Ok, QT_TR_NOOP("确认")},
+            {QDialogButtonBox::Cancel, QT_TR_NOOP("取消")},
+            {QDialogButtonBox::Save, QT_TR_NOOP("保存")},
+            {QDialogButtonBox::SaveAll, QT_TR_NOOP("保存所有")},
+            {QDialogButtonBox::Abort, QT_TR_NOOP("终止")},
+            {QDialogButtonBox::Retry, QT_TR_NOOP("重试")},
+            {QDialogButtonBox::Ignore, QT_TR_NOOP("忽略")},
+            {QDialogButtonBox::Close, QT_TR_NOOP("关闭")},
+            {QDialogButtonBox::Discard, QT_TR_NOOP("丢弃")},
+            {QDialogButtonBox::Help, QT_TR_NOOP("帮助")},
+            {QDialogButtonBox::Apply, QT_TR_NOOP("应用")},
+            // Not "重试": a box with both Retry and Reset would show two identical buttons.
+            {QDialogButtonBox::Reset, QT_TR_NOOP("重置")},
     };
     for (const auto &entry : labels) {
         if (QPushButton *button = buttonBox->button(entry.button))

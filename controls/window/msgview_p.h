@@ -33,5 +33,5 @@ protected:
 private:
     void labelButtons();
 
-    QPushButton *m_defaultButton = nullptr;   // a child, or null when none was given
+    QPushButton *m_defaultButton = nullptr; // a child, or null when none was given
 };

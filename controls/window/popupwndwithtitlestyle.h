@@ -50,10 +50,10 @@ class KWCONTROLS_EXPORT PopupWndWithTitleStyle
 public:
     /// How the popup moves and resizes.
     enum WindowPopFlag {
-        PopMovable = 0x1,               ///< A drag of the title bar moves the popup.
-        PopResizable = 0x2,             ///< A drag of an edge resizes the popup.
-        PopRubberBandOnMove = 0x4,      ///< A move drags a rubber band, followed on release.
-        PopRubberBandOnResize = 0x8,    ///< A resize drags a rubber band, followed on release.
+        PopMovable = 0x1, ///< A drag of the title bar moves the popup.
+        PopResizable = 0x2, ///< A drag of an edge resizes the popup.
+        PopRubberBandOnMove = 0x4, ///< A move drags a rubber band, followed on release.
+        PopRubberBandOnResize = 0x8, ///< A resize drags a rubber band, followed on release.
     };
     Q_DECLARE_FLAGS(WindowPopFlags, WindowPopFlag)
 

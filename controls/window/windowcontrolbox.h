@@ -36,9 +36,9 @@ class KWCONTROLS_EXPORT WindowControlBox : public BaseWidget
 public:
     /// The buttons of the box.
     enum ControlFlag {
-        ControlMin = 0x1,       ///< The minimise button.
-        ControlMax = 0x2,       ///< The maximise/restore button.
-        ControlClose = 0x8,     ///< The close button.
+        ControlMin = 0x1, ///< The minimise button.
+        ControlMax = 0x2, ///< The maximise/restore button.
+        ControlClose = 0x8, ///< The close button.
     };
     Q_DECLARE_FLAGS(ControlFlags, ControlFlag)
 

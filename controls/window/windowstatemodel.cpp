@@ -12,7 +12,7 @@ bool systemMaximized(const QWidget *window)
 {
     return window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
 }
-}
+} // namespace
 
 WindowStateModel::WindowStateModel(QWidget *window)
     : QObject(window)
@@ -93,9 +93,7 @@ bool WindowStateModel::eventFilter(QObject *watched, QEvent *event)
         switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:
-        case QEvent::Show:
-            rememberNormalGeometry();
-            break;
+        case QEvent::Show: rememberNormalGeometry(); break;
         case QEvent::WindowStateChange: {
             const auto *change = static_cast<QWindowStateChangeEvent *>(event);
             const bool was = change->oldState() & Qt::WindowMaximized;
@@ -104,8 +102,7 @@ bool WindowStateModel::eventFilter(QObject *watched, QEvent *event)
                 followWindowManager(is);
             break;
         }
-        default:
-            break;
+        default: break;
         }
     }
     return QObject::eventFilter(watched, event);
@@ -132,8 +129,8 @@ void WindowStateModel::followWindowManager(bool maximizedByIt)
         return;
     }
     // Its new geometry may have come before its new state: that is not the normal one.
-    if (m_normal == m_window->geometry() && m_previousNormal.isValid()
-        && m_window->geometry().contains(maximizedGeometry()))
+    if (m_normal == m_window->geometry() && m_previousNormal.isValid() &&
+        m_window->geometry().contains(maximizedGeometry()))
         m_normal = m_previousNormal;
     setMaximized(true);
     applyMaximizedGeometry();

@@ -31,8 +31,8 @@ public:
         for (const auto &p : params)
             pairs << p.first + " = " + p.second;
         m_log->addItem(BusPage::tr("%1  来自 %2\n    %3")
-                           .arg(QTime::currentTime().toString("HH:mm:ss"), from.isEmpty() ? BusPage::tr("(返回)") : from,
-                                pairs.join(BusPage::tr("，"))));
+                               .arg(QTime::currentTime().toString("HH:mm:ss"),
+                                    from.isEmpty() ? BusPage::tr("(返回)") : from, pairs.join(BusPage::tr("，"))));
         m_log->scrollToBottom();
     }
 
@@ -41,9 +41,10 @@ private:
 };
 
 BusPage::BusPage(QWidget *parent)
-    : GalleryPage(tr("消息总线"),
-                  tr("每个页面都按路径挂在总线上。选一只股票发给右侧面板或行情表页面；“返回”重放上一条消息（KwObject::MsgBack）。"),
-                  parent, "bus")
+    : GalleryPage(
+              tr("消息总线"),
+              tr("每个页面都按路径挂在总线上。选一只股票发给右侧面板或行情表页面；“返回”重放上一条消息（KwObject::MsgBack）。"),
+              parent, "bus")
     , m_stock(new QComboBox)
     , m_note(new QLineEdit(tr("关注：放量突破 & 均线多头?")))
     , m_left(new BusPanel(tr("左侧面板 gallery//bus//left"), this, "left"))

@@ -32,15 +32,18 @@ QString indicatorSummary(const std::string &name)
     for (const IndiParam &p : it->second.params)
         parts << QString("%1=%2").arg(QString::fromStdString(p.name)).arg(p.value);
     for (const IndiLine &l : it->second.lines)
-        parts << ChartToolsPage::tr("%1 %2 宽%3").arg(QString::fromStdString(l.name), l.colors.value(0).name()).arg(l.width);
+        parts << ChartToolsPage::tr("%1 %2 宽%3")
+                         .arg(QString::fromStdString(l.name), l.colors.value(0).name())
+                         .arg(l.width);
     return ChartToolsPage::tr("%1：%2").arg(QString::fromStdString(name), parts.join(ChartToolsPage::tr("，")));
 }
-}
+} // namespace
 
 ChartToolsPage::ChartToolsPage(QWidget *parent)
-    : GalleryPage(tr("画线工具"),
-                  tr("画线工具栏的颜色、线宽、线型按钮，以及颜色、线条、箭头、字体、指标参数和十字光标信息窗口；结果写在下方的文字面板里。"),
-                  parent, "charttools")
+    : GalleryPage(
+              tr("画线工具"),
+              tr("画线工具栏的颜色、线宽、线型按钮，以及颜色、线条、箭头、字体、指标参数和十字光标信息窗口；结果写在下方的文字面板里。"),
+              parent, "charttools")
     , m_panel(new DrawLineTextPanel(this))
 {
     m_panel->setObjectName("resultPanel");
@@ -89,7 +92,8 @@ QWidget *ChartToolsPage::createButtons()
             [this](int w) { note("penWidth", tr("线宽 %1").arg(w)); });
     auto *lineWidth = new LineControl;
     lineWidth->setDefalutLineWidth(1);
-    connect(lineWidth, &LineControl::setLineWidth, this, [this](int w) { note("lineWidth", tr("LineControl 线宽 %1").arg(w)); });
+    connect(lineWidth, &LineControl::setLineWidth, this,
+            [this](int w) { note("lineWidth", tr("LineControl 线宽 %1").arg(w)); });
     auto *lineType = new LineTypeControl;
     lineType->setDefaultPenStyle(Qt::DashLine);
     connect(lineType, &LineTypeControl::setLineStyle, this,
@@ -113,12 +117,12 @@ QWidget *ChartToolsPage::createDialogButtons()
     auto *box = new QGroupBox(tr("设置对话框"));
     auto *grid = new QGridLayout(box);
     const QList<QPair<QString, void (ChartToolsPage::*)()>> dialogs{
-        {tr("CustomColorDlg 颜色"), &ChartToolsPage::openCustomColor},
-        {tr("LineSettingDialog 线条"), &ChartToolsPage::openLineSetting},
-        {tr("ArrowSettingDialog 箭头"), &ChartToolsPage::openArrowSetting},
-        {tr("FontPropertyDlg 字体"), &ChartToolsPage::openFontProperty},
-        {tr("ParaSettingDialog MACD 参数"), &ChartToolsPage::openParaSetting},
-        {tr("CrossInfoDlg 十字光标"), &ChartToolsPage::openCrossInfo},
+            {tr("CustomColorDlg 颜色"), &ChartToolsPage::openCustomColor},
+            {tr("LineSettingDialog 线条"), &ChartToolsPage::openLineSetting},
+            {tr("ArrowSettingDialog 箭头"), &ChartToolsPage::openArrowSetting},
+            {tr("FontPropertyDlg 字体"), &ChartToolsPage::openFontProperty},
+            {tr("ParaSettingDialog MACD 参数"), &ChartToolsPage::openParaSetting},
+            {tr("CrossInfoDlg 十字光标"), &ChartToolsPage::openCrossInfo},
     };
     for (int i = 0; i < dialogs.size(); ++i) {
         auto *button = new QPushButton(dialogs[i].first);
@@ -161,8 +165,8 @@ void ChartToolsPage::note(const QString &key, const QString &text, const QPen &p
     }
     // Never cut a piece at the panel's edge: drop whole pieces, oldest first. Before the page
     // is first shown the panel has no width of its own yet to measure against.
-    while (m_panel->isVisible() && m_noteKeys.size() > 1
-           && m_panel->sizeHint().width() > m_panel->contentsRect().width())
+    while (m_panel->isVisible() && m_noteKeys.size() > 1 &&
+           m_panel->sizeHint().width() > m_panel->contentsRect().width())
         m_panel->remove(m_noteKeys.takeFirst(), true);
     showResult(text);
 }
@@ -207,8 +211,11 @@ void ChartToolsPage::openFontProperty()
     style.strColor = "#ff4d4f";
     dialog->init(style);
     connect(dialog, &FontPropertyDlg::styleChanged, this, [this](const FontStyle &s) {
-        note("font", tr("文字「%1」%2 %3号%4%5%6").arg(s.strText, s.strFamily).arg(s.pointSize)
-                         .arg(s.isBold ? tr(" 粗") : "", s.istilt ? tr(" 斜") : "", s.isUnderLine ? tr(" 下划线") : ""),
+        note("font",
+             tr("文字「%1」%2 %3号%4%5%6")
+                     .arg(s.strText, s.strFamily)
+                     .arg(s.pointSize)
+                     .arg(s.isBold ? tr(" 粗") : "", s.istilt ? tr(" 斜") : "", s.isUnderLine ? tr(" 下划线") : ""),
              QPen(QColor(s.strColor)));
     });
     present(dialog);

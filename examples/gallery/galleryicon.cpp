@@ -12,9 +12,9 @@ struct Candle
     qreal x, wickTop, bodyTop, bodyBottom, wickBottom;
 };
 const Candle candles[] = {
-    {0.28, 0.50, 0.56, 0.74, 0.80},
-    {0.50, 0.32, 0.40, 0.64, 0.72},
-    {0.72, 0.18, 0.24, 0.50, 0.58},
+        {0.28, 0.50, 0.56, 0.74, 0.80},
+        {0.50, 0.32, 0.40, 0.64, 0.72},
+        {0.72, 0.18, 0.24, 0.50, 0.58},
 };
 
 void paintTile(QPainter *p, const QRectF &r, QIcon::Mode mode)
@@ -63,7 +63,7 @@ public:
 
     QIconEngine *clone() const override { return new GalleryIconEngine; }
 };
-}
+} // namespace
 
 QIcon galleryIcon()
 {

@@ -13,7 +13,7 @@ public:
     GalleryPage(const QString &title, const QString &intro, QWidget *parent, const QString &name);
     QString title() const;
     // Puts the page into the state its screenshot shows (dialogs open, data loaded).
-    virtual void showcase() {}
+    virtual void showcase() { }
     // False while the page still waits for something slow (a web page, a child process).
     virtual bool isSettled() const { return true; }
     QString resultText() const;

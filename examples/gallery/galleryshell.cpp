@@ -27,8 +27,9 @@ bool GalleryShell::applyLanguage(const QLocale &locale)
         english = false;
         return true;
     }
-    if (locale.language() != QLocale::English
-        || !installTranslation(QStringLiteral("kwgallery"), locale, translationFolders(QStringLiteral(":/gallery/translations"))))
+    if (locale.language() != QLocale::English ||
+        !installTranslation(QStringLiteral("kwgallery"), locale,
+                            translationFolders(QStringLiteral(":/gallery/translations"))))
         return false;
     KwControls::installTranslator(locale);
     installQtTranslations(locale);
@@ -52,9 +53,13 @@ void GalleryShell::create()
 {
     m_window = std::make_unique<GalleryWindow>();
     // Queued: the window is deleted on the way, which it must not be inside its own click.
-    connect(m_window.get(), &GalleryWindow::languageSwitchRequested, this, [this] {
-        switchLanguage(isEnglish() ? QLocale(QLocale::Chinese, QLocale::China) : QLocale(QLocale::English, QLocale::UnitedStates));
-    }, Qt::QueuedConnection);
+    connect(
+            m_window.get(), &GalleryWindow::languageSwitchRequested, this,
+            [this] {
+                switchLanguage(isEnglish() ? QLocale(QLocale::Chinese, QLocale::China)
+                                           : QLocale(QLocale::English, QLocale::UnitedStates));
+            },
+            Qt::QueuedConnection);
 }
 
 GalleryWindow *GalleryShell::window() const

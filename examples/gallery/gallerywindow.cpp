@@ -47,7 +47,7 @@ void showLogo(QPushButton *logo, int side)
     // A picture, but a screen reader still says what it is.
     logo->setAccessibleName(GalleryWindow::tr("KwControls 标志"));
 }
-}
+} // namespace
 
 GalleryWindow::GalleryWindow(QWidget *parent)
     : CBaseMainWidget(parent, "gallery", QRect(0, 0, 0, TitleHeight))

@@ -30,8 +30,10 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription("KwControls gallery: every widget family of the library with sample data.");
     parser.addHelpOption();
     parser.addOption({"screenshots", "Visit every page, write one PNG per page into <dir>, and exit.", "dir"});
-    parser.addOption({"lang", "The language to start in: zh (Chinese, the default) or en (English). The button on "
-                              "the title bar switches while the gallery runs.", "zh|en", "zh"});
+    parser.addOption({"lang",
+                      "The language to start in: zh (Chinese, the default) or en (English). The button on "
+                      "the title bar switches while the gallery runs.",
+                      "zh|en", "zh"});
     parser.process(app);
     const QString language = parser.value("lang");
     if ((language != "zh" && language != "en") || !GalleryShell::applyLanguage(QLocale(language))) {

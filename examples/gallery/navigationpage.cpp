@@ -30,7 +30,7 @@ QStringList sorts()
 QStringList periods()
 {
     return {NavigationPage::tr("分时"), NavigationPage::tr("日K"), NavigationPage::tr("周K"),
-            NavigationPage::tr("月K"), NavigationPage::tr("5分"), NavigationPage::tr("60分")};
+            NavigationPage::tr("月K"),  NavigationPage::tr("5分"), NavigationPage::tr("60分")};
 }
 
 // A page of the inner stack: a title and a few lines of sample text, in a scroll container.
@@ -41,14 +41,17 @@ ScrollWidget *samplePage(const QString &title, int lines)
     QStringList rows{QString("<h3>%1</h3>").arg(title)};
     const QStringList markets = ::markets();
     for (int i = 1; i <= lines; ++i)
-        rows << NavigationPage::tr("%1 · 第 %2 条资讯：盘面热点轮动，资金关注%3").arg(title).arg(i).arg(markets[i % markets.size()]);
+        rows << NavigationPage::tr("%1 · 第 %2 条资讯：盘面热点轮动，资金关注%3")
+                        .arg(title)
+                        .arg(i)
+                        .arg(markets[i % markets.size()]);
     text->setText(rows.join("<br>"));
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     auto *scroll = new ScrollWidget(nullptr, "");
     scroll->setWidget(text);
     return scroll;
 }
-}
+} // namespace
 
 NavigationPage::NavigationPage(QWidget *parent)
     : GalleryPage(tr("导航栏"),
@@ -62,8 +65,9 @@ NavigationPage::NavigationPage(QWidget *parent)
     periodBar->setButtons(periods());
     periodBar->setStretchLastType(CSubTab::Stretch_Space);
     periodBar->setCurrentButton(1);
-    connect(periodBar, &CSubTab::currentButtonChanged, this,
-            [this](int id) { showResult(tr("周期标签 CSubTabPeriod：%1（编号 %2）").arg(periods().value(id)).arg(id)); });
+    connect(periodBar, &CSubTab::currentButtonChanged, this, [this](int id) {
+        showResult(tr("周期标签 CSubTabPeriod：%1（编号 %2）").arg(periods().value(id)).arg(id));
+    });
     content()->addWidget(periodBar);
     content()->addWidget(createStackArea(), 1);
 }
@@ -80,7 +84,9 @@ QWidget *NavigationPage::createNavigator()
     m_navigator->csubTab(1)->setStretchLastType(CSubTab::Stretch_Space);
     connect(m_navigator, &NavigatorBar::navigatorSectionChanged, this, [this](int primary, int secondary) {
         showResult(tr("NavigatorBar：%1 / %2（%3, %4）")
-                       .arg(markets().value(primary, "-"), sorts().value(secondary, "-")).arg(primary).arg(secondary));
+                           .arg(markets().value(primary, "-"), sorts().value(secondary, "-"))
+                           .arg(primary)
+                           .arg(secondary));
     });
     return m_navigator;
 }

@@ -20,21 +20,21 @@ struct Sector
 {
     const char *name;
     double change;
-    double turnover;  // 100 million yuan
+    double turnover; // 100 million yuan
 };
 const Sector sectors[] = {
-    {QT_TRANSLATE_NOOP("PdfReportPage", "半导体"), 3.42, 812.5},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "新能源车"), 2.18, 655.0},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "白酒"), 1.05, 301.2},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "银行"), 0.36, 220.8},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "证券"), -0.42, 410.3},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "医药"), -1.12, 388.9},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "煤炭"), 1.87, 150.4},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "光伏"), -2.35, 276.1},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "军工"), 0.92, 198.7},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "地产"), -1.76, 143.0},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "传媒"), 2.64, 233.6},
-    {QT_TRANSLATE_NOOP("PdfReportPage", "消费电子"), 1.41, 301.9},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "半导体"), 3.42, 812.5},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "新能源车"), 2.18, 655.0},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "白酒"), 1.05, 301.2},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "银行"), 0.36, 220.8},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "证券"), -0.42, 410.3},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "医药"), -1.12, 388.9},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "煤炭"), 1.87, 150.4},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "光伏"), -2.35, 276.1},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "军工"), 0.92, 198.7},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "地产"), -1.76, 143.0},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "传媒"), 2.64, 233.6},
+        {QT_TRANSLATE_NOOP("PdfReportPage", "消费电子"), 1.41, 301.9},
 };
 // PDF.js needs a moment after the viewer page has loaded to lay out and paint the pages.
 constexpr int RenderGraceMs = 2500;
@@ -72,21 +72,21 @@ void drawTable(QPainter &p, int top, int width)
         p.setPen(QPen(QColor("#cccccc"), 3));
         p.drawLine(0, y, width, y);
         p.setPen(s.change >= 0 ? up : down);
-        const QString strength = s.change >= 1 ? PdfReportPage::tr("强势")
-            : s.change <= -1                   ? PdfReportPage::tr("弱势")
-                                               : PdfReportPage::tr("震荡");
-        const QStringList cells{PdfReportPage::tr(s.name), QString("%1%2%").arg(s.change >= 0 ? "+" : "").arg(s.change, 0, 'f', 2),
+        const QString strength = s.change >= 1    ? PdfReportPage::tr("强势")
+                                 : s.change <= -1 ? PdfReportPage::tr("弱势")
+                                                  : PdfReportPage::tr("震荡");
+        const QStringList cells{PdfReportPage::tr(s.name),
+                                QString("%1%2%").arg(s.change >= 0 ? "+" : "").arg(s.change, 0, 'f', 2),
                                 QString::number(s.turnover, 'f', 1), strength};
         for (int c = 0; c < cells.size(); ++c)
             p.drawText(QRect(c * col, y, col, rowHeight), Qt::AlignCenter, cells[c]);
         y += rowHeight;
     }
 }
-}
+} // namespace
 
 PdfReportPage::PdfReportPage(QWidget *parent)
-    : GalleryPage(tr("PDF 报告"),
-                  tr("用 QPdfWriter 生成两页的板块日报，再用 PopWebView 的 PDF 查看器（PDF.js）打开。"),
+    : GalleryPage(tr("PDF 报告"), tr("用 QPdfWriter 生成两页的板块日报，再用 PopWebView 的 PDF 查看器（PDF.js）打开。"),
                   parent, "pdf")
     , m_fileLabel(new QLabel(tr("尚未生成报告")))
 {
@@ -122,7 +122,8 @@ QString PdfReportPage::writeReport()
     p.drawText(QRect(0, 0, width, 700), Qt::AlignLeft | Qt::AlignVCenter, tr("板块日报"));
     font.setPointSize(11);
     p.setFont(font);
-    p.drawText(QRect(0, 700, width, 400), Qt::AlignLeft, tr("%1 · 由 kwgallery 生成的示例数据").arg(QDate::currentDate().toString("yyyy-MM-dd")));
+    p.drawText(QRect(0, 700, width, 400), Qt::AlignLeft,
+               tr("%1 · 由 kwgallery 生成的示例数据").arg(QDate::currentDate().toString("yyyy-MM-dd")));
     p.drawText(QRect(0, 1300, width, 400), Qt::AlignLeft, tr("一、板块涨跌幅（%）"));
     drawBars(p, QRect(0, 1900, width, 4200));
     writer.newPage();

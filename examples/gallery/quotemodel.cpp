@@ -15,22 +15,22 @@ struct Named
 };
 // Indices first (the frozen rows), then a few well-known stocks; the rest is generated.
 const Named namedItems[] = {
-    {"000001", "上证指数"}, {"399001", "深证成指"}, {"600000", "浦发银行"}, {"000001", "平安银行"},
-    {"600519", "贵州茅台"}, {"300750", "宁德时代"}, {"601318", "中国平安"}, {"600036", "招商银行"},
-    {"000858", "五粮液"},   {"002594", "比亚迪"},
+        {"000001", "上证指数"}, {"399001", "深证成指"}, {"600000", "浦发银行"}, {"000001", "平安银行"},
+        {"600519", "贵州茅台"}, {"300750", "宁德时代"}, {"601318", "中国平安"}, {"600036", "招商银行"},
+        {"000858", "五粮液"},   {"002594", "比亚迪"},
 };
 constexpr int NamedCount = int(sizeof(namedItems) / sizeof(namedItems[0]));
 const QStringList prefixes{"华", "中", "东", "新", "金", "海", "长", "恒", "国", "天", "宏", "瑞"};
 const QStringList middles{"信", "安", "达", "通", "源", "鼎", "泰", "兴", "盛", "远"};
 const QStringList trades{"科技", "能源", "医药", "电子", "材料", "证券", "股份", "控股", "重工", "食品"};
 const char *const headers[] = {
-    QT_TRANSLATE_NOOP("QuoteModel", "序号"),   QT_TRANSLATE_NOOP("QuoteModel", "代码"),
-    QT_TRANSLATE_NOOP("QuoteModel", "名称"),   QT_TRANSLATE_NOOP("QuoteModel", "最新"),
-    QT_TRANSLATE_NOOP("QuoteModel", "涨幅%"),  QT_TRANSLATE_NOOP("QuoteModel", "涨跌"),
-    QT_TRANSLATE_NOOP("QuoteModel", "成交量(手)"), QT_TRANSLATE_NOOP("QuoteModel", "成交额(万)"),
-    QT_TRANSLATE_NOOP("QuoteModel", "换手%"),  QT_TRANSLATE_NOOP("QuoteModel", "市盈率"),
-    QT_TRANSLATE_NOOP("QuoteModel", "最高"),   QT_TRANSLATE_NOOP("QuoteModel", "最低"),
-    QT_TRANSLATE_NOOP("QuoteModel", "今开"),   QT_TRANSLATE_NOOP("QuoteModel", "昨收"),
+        QT_TRANSLATE_NOOP("QuoteModel", "序号"),       QT_TRANSLATE_NOOP("QuoteModel", "代码"),
+        QT_TRANSLATE_NOOP("QuoteModel", "名称"),       QT_TRANSLATE_NOOP("QuoteModel", "最新"),
+        QT_TRANSLATE_NOOP("QuoteModel", "涨幅%"),      QT_TRANSLATE_NOOP("QuoteModel", "涨跌"),
+        QT_TRANSLATE_NOOP("QuoteModel", "成交量(手)"), QT_TRANSLATE_NOOP("QuoteModel", "成交额(万)"),
+        QT_TRANSLATE_NOOP("QuoteModel", "换手%"),      QT_TRANSLATE_NOOP("QuoteModel", "市盈率"),
+        QT_TRANSLATE_NOOP("QuoteModel", "最高"),       QT_TRANSLATE_NOOP("QuoteModel", "最低"),
+        QT_TRANSLATE_NOOP("QuoteModel", "今开"),       QT_TRANSLATE_NOOP("QuoteModel", "昨收"),
 };
 constexpr int Columns = int(sizeof(headers) / sizeof(headers[0]));
 enum Column { Serial, Code, Name, FirstFigure = 3 };
@@ -45,8 +45,8 @@ int codeNumber(int item)
 // A generated name is three parts; this numbers the combination.
 int nameCombination(int item)
 {
-    return (item % prefixes.size() * middles.size() + (item / 7) % middles.size()) * trades.size()
-        + (item / 13) % trades.size();
+    return (item % prefixes.size() * middles.size() + (item / 7) % middles.size()) * trades.size() +
+           (item / 13) % trades.size();
 }
 
 QString combinationName(int combination)
@@ -116,7 +116,7 @@ struct Quote
         return 0;
     }
 };
-}
+} // namespace
 
 QuoteModel::QuoteModel(QObject *parent)
     : QAbstractTableModel(parent)

@@ -38,6 +38,6 @@ private:
     std::vector<double> sortKeys(int column) const;
     void applyOrder(std::vector<int> items);
 
-    std::vector<int> m_items;   // the item shown in each row; an item's serial is item - IndexRows + 1
+    std::vector<int> m_items; // the item shown in each row; an item's serial is item - IndexRows + 1
     std::vector<int> m_rowOfItem;
 };

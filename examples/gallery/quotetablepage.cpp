@@ -13,9 +13,10 @@ constexpr int FrozenCols = 3;
 }
 
 QuoteTablePage::QuoteTablePage(QWidget *parent)
-    : GalleryPage(tr("行情表"),
-                  tr("FrozenTableView 显示 100,000 行生成的行情：两行指数和前三列固定不动；点列头按该列排序，再点一次反向。右键打开按内置配置 \"quoteList\" 生成的 KwMenu。"),
-                  parent, "quotes")
+    : GalleryPage(
+              tr("行情表"),
+              tr("FrozenTableView 显示 100,000 行生成的行情：两行指数和前三列固定不动；点列头按该列排序，再点一次反向。右键打开按内置配置 \"quoteList\" 生成的 KwMenu。"),
+              parent, "quotes")
     , m_model(new QuoteModel)
     , m_hbar(new QScrollBar(Qt::Horizontal))
     , m_vbar(new QScrollBar(Qt::Vertical))
@@ -35,15 +36,16 @@ QuoteTablePage::QuoteTablePage(QWidget *parent)
     m_table->setTabKeyNavigation(false);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_table, &QWidget::customContextMenuRequested, this, &QuoteTablePage::openMenu);
-    connect(m_table, &FrozenBaseTableView::currentItemChanged, this, [this](const QModelIndex &index) {
-        showResult(tr("当前：%1").arg(describe(index.row())));
-    });
+    connect(m_table, &FrozenBaseTableView::currentItemChanged, this,
+            [this](const QModelIndex &index) { showResult(tr("当前：%1").arg(describe(index.row()))); });
     // A new order is read from its top, as in any quote list; the selected stock stays selected.
-    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this](int column, Qt::SortOrder order) {
-        m_vbar->setValue(m_vbar->minimum());
-        showResult(tr("按“%1”%2排列").arg(m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(),
-                                          order == Qt::AscendingOrder ? tr("升序") : tr("降序")));
-    });
+    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                m_vbar->setValue(m_vbar->minimum());
+                showResult(tr("按“%1”%2排列")
+                                   .arg(m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString(),
+                                        order == Qt::AscendingOrder ? tr("升序") : tr("降序")));
+            });
 
     auto *grid = new QGridLayout;
     grid->setSpacing(0);
@@ -88,10 +90,10 @@ void QuoteTablePage::openMenu(const QPoint &pos)
         if (id == KwMenu::Action_Watchlist && !m_watchlist.remove(code))
             m_watchlist.insert(code);
         showResult(tr("菜单项 %1「%2」作用于 %3 %4；自选股 %5 只")
-                       .arg(id)
-                       .arg(action ? action->text() : QString())
-                       .arg(code, name)
-                       .arg(m_watchlist.size()));
+                           .arg(id)
+                           .arg(action ? action->text() : QString())
+                           .arg(code, name)
+                           .arg(m_watchlist.size()));
     });
     menu.exec(m_table->viewport()->mapToGlobal(pos));
 }

@@ -49,7 +49,7 @@ void collect(const QWidget *parent, QWidgetList &stops)
         collect(child, stops);
     }
 }
-}
+} // namespace
 
 bool ReadingOrder::readsBefore(const QRect &a, const QRect &b)
 {

@@ -15,4 +15,4 @@ bool readsBefore(const QRect &a, const QRect &b);
 QWidgetList tabStops(QWidget *root);
 // Puts those widgets into Qt's focus chain in that order.
 void apply(QWidget *root);
-}
+} // namespace ReadingOrder

@@ -14,7 +14,7 @@ namespace {
 constexpr int PollMs = 100;
 constexpr int SettleLimitMs = 20000;
 constexpr int PaintDelayMs = 700;
-}
+} // namespace
 
 Screenshotter::Screenshotter(GalleryWindow *window, const QString &folder)
     : QObject(window)
@@ -56,7 +56,8 @@ void Screenshotter::capture(int index)
         QPixmap shot = m_window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
         if (shot.isNull())
             shot = m_window->grab();
-        const QString file = QDir(m_folder).filePath(QString("%1-%2.png").arg(index + 1, 2, 10, QChar('0')).arg(page->getPath().section("//", -1)));
+        const QString file = QDir(m_folder).filePath(
+                QString("%1-%2.png").arg(index + 1, 2, 10, QChar('0')).arg(page->getPath().section("//", -1)));
         const bool saved = shot.save(file);
         m_allSaved = m_allSaved && saved;
         // One line per page: the file, then what the page's showcase gave back.

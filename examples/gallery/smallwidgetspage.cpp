@@ -80,17 +80,17 @@ QPair<QString, QString> layerPictures()
     p.end();
     const QPixmap top = badge(QColor("#f0b849"), "K", 72);
     const int ratio = int(top.devicePixelRatio());
-    const QPair<QString, QString> paths{dir + "/layer-background.png",
-                                        dir + (ratio > 1 ? QString("/layer-top@%1x.png").arg(ratio) : "/layer-top.png")};
+    const QPair<QString, QString> paths{
+            dir + "/layer-background.png",
+            dir + (ratio > 1 ? QString("/layer-top@%1x.png").arg(ratio) : "/layer-top.png")};
     background.save(paths.first);
     top.save(paths.second);
     return paths;
 }
-}
+} // namespace
 
 SmallWidgetsPage::SmallWidgetsPage(QWidget *parent)
-    : GalleryPage(tr("小部件"),
-                  tr("快捷键提示窗、消息铃铛、空结果提示页、提示面板、链接标签、图片层和本机信息。"),
+    : GalleryPage(tr("小部件"), tr("快捷键提示窗、消息铃铛、空结果提示页、提示面板、链接标签、图片层和本机信息。"),
                   parent, "widgets")
 {
     auto *grid = new QGridLayout;
@@ -112,8 +112,8 @@ QWidget *SmallWidgetsPage::createBellBox()
     m_bell = new BellButton;
     m_bell->setIconSize(QSize(28, 28));
     layout->addWidget(m_bell, 0, 0, 2, 1);
-    const QList<QPair<QString, int>> states{{tr("熄灭"), 0}, {tr("点亮"), BellButton::Lit},
-                                            {tr("闪烁"), BellButton::Lit | BellButton::Blinking}};
+    const QList<QPair<QString, int>> states{
+            {tr("熄灭"), 0}, {tr("点亮"), BellButton::Lit}, {tr("闪烁"), BellButton::Lit | BellButton::Blinking}};
     for (int i = 0; i < states.size(); ++i) {
         auto *button = new QPushButton(states[i].first);
         const int value = states[i].second;
@@ -171,7 +171,8 @@ QWidget *SmallWidgetsPage::createTipsBox()
     normal->setObjectName("sampleText");
     m_tips->setNormalWnd(normal, 3);
     m_tips->createWg();
-    setButtonPicture(m_tips, "tipsLogin", badge(QColor("#2fc25b"), tr("登", "the sign on the log-in badge: one or two letters"), 56));
+    setButtonPicture(m_tips, "tipsLogin",
+                     badge(QColor("#2fc25b"), tr("登", "the sign on the log-in badge: one or two letters"), 56));
     setButtonPicture(m_tips, "tipsOffline", badge(QColor("#d9363e"), "!", 56));
     connect(m_tips, &ViewTipsPanel::clickItem, this, [this](int type) {
         const int next = type == 1 ? 3 : 1;

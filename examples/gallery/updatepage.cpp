@@ -47,7 +47,7 @@ QString updaterProgram()
         return built;
     return QCoreApplication::applicationDirPath() + "/KwUpdate";
 }
-}
+} // namespace
 
 // Serves one package over HTTP on 127.0.0.1, as the client's update server would.
 class PackageServer : public QTcpServer
@@ -76,17 +76,18 @@ private:
             return;
         const bool found = request.split(' ').value(1) == packagePath.toLatin1();
         const QByteArray body = found ? package : QByteArray("not here");
-        socket->write((found ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found") + QByteArray("\r\nConnection: close\r\n")
-                      + "Content-Type: application/zip\r\nContent-Length: " + QByteArray::number(body.size())
-                      + "\r\n\r\n" + body);
+        socket->write((found ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found") + QByteArray("\r\nConnection: close\r\n") +
+                      "Content-Type: application/zip\r\nContent-Length: " + QByteArray::number(body.size()) +
+                      "\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
 };
 
 UpdatePage::UpdatePage(QWidget *parent)
-    : GalleryPage(tr("在线升级"),
-                  tr("真实运行 KwUpdate：程序生成 2.0 版升级包，在本机回环地址上提供下载，升级一个临时安装目录。所有文件都在临时文件夹里。"),
-                  parent, "update")
+    : GalleryPage(
+              tr("在线升级"),
+              tr("真实运行 KwUpdate：程序生成 2.0 版升级包，在本机回环地址上提供下载，升级一个临时安装目录。所有文件都在临时文件夹里。"),
+              parent, "update")
     , m_server(new PackageServer(this))
     , m_poll(new QTimer(this))
     , m_start(new QPushButton(tr("开始升级")))
@@ -100,7 +101,8 @@ UpdatePage::UpdatePage(QWidget *parent)
     connect(m_start, &QPushButton::clicked, this, &UpdatePage::startUpdate);
     m_poll->setInterval(200);
     connect(m_poll, &QTimer::timeout, this, &UpdatePage::poll);
-    connect(&m_updater, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this, &UpdatePage::processFinished);
+    connect(&m_updater, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &UpdatePage::processFinished);
 
     auto *logColumn = new QVBoxLayout;
     logColumn->addWidget(new QLabel(tr("升级日志")));
@@ -135,11 +137,11 @@ bool UpdatePage::prepare(QString *why)
     m_scratch = std::make_unique<QTemporaryDir>();
     const QString staging = m_scratch->path() + "/package";
     // The installation as version 1.0 left it, and the content of version 2.0.
-    const bool written = writeFile(installDir() + "/kwfnd.exe", "#!/bin/sh\necho 1.0\n")
-        && writeFile(installDir() + "/readme.txt", "KwFN 1.0")
-        && writeFile(staging + "/kwfnd.exe", "#!/bin/sh\ndate > \"$(dirname \"$0\")/started.txt\"\n")
-        && writeFile(staging + "/readme.txt", newReadme)
-        && writeFile(staging + "/data/quotes.csv", "code,name\n600000,浦发银行\n600519,贵州茅台\n");
+    const bool written = writeFile(installDir() + "/kwfnd.exe", "#!/bin/sh\necho 1.0\n") &&
+                         writeFile(installDir() + "/readme.txt", "KwFN 1.0") &&
+                         writeFile(staging + "/kwfnd.exe", "#!/bin/sh\ndate > \"$(dirname \"$0\")/started.txt\"\n") &&
+                         writeFile(staging + "/readme.txt", newReadme) &&
+                         writeFile(staging + "/data/quotes.csv", "code,name\n600000,浦发银行\n600519,贵州茅台\n");
     QFile(staging + "/kwfnd.exe").setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString zip = m_scratch->path() + "/kwfn_2.0.zip";
     if (!written || !JlCompress::compressDir(zip, staging)) {
@@ -239,10 +241,10 @@ void UpdatePage::processFinished(int exitCode, QProcess::ExitStatus status)
     if (m_stage == Stage::Running)
         m_stage = Stage::Failed;
     showResult(tr("KwUpdate 已退出（%1，退出码 %2）；安装目录 %3%4")
-                   .arg(status == QProcess::NormalExit ? tr("正常") : tr("异常"))
-                   .arg(exitCode)
-                   .arg(m_stage == Stage::Installed ? tr("已升级到 2.0") : tr("未升级"))
-                   .arg(restarted ? tr("，客户端已重新启动") : QString()));
+                       .arg(status == QProcess::NormalExit ? tr("正常") : tr("异常"))
+                       .arg(exitCode)
+                       .arg(m_stage == Stage::Installed ? tr("已升级到 2.0") : tr("未升级"))
+                       .arg(restarted ? tr("，客户端已重新启动") : QString()));
 }
 
 void UpdatePage::stopUpdater()

@@ -17,28 +17,30 @@ namespace {
 QUrl pageUrl()
 {
     const QJsonObject words{
-        {"title", WebChannelPage::tr("资讯卡片")},
-        {"heading", WebChannelPage::tr("网页资讯 · content 通道")},
-        {"connecting", WebChannelPage::tr("连接中…")},
-        {"connected", WebChannelPage::tr("已连接")},
-        {"intro", WebChannelPage::tr("本页来自程序资源（qrc），通过 QWebChannel 调用宿主的 content.receiveText(text)。")},
-        {"waiting", WebChannelPage::tr("等待宿主推送行情")},
-        {"pushedAt", WebChannelPage::tr("宿主推送于 ")},
-        {"note", WebChannelPage::tr("网页备注：茅台站上 1680，关注量能")},
-        {"send", WebChannelPage::tr("发送到客户端")},
-        {"open", WebChannelPage::tr("打开 600519")},
-        {"pageConnected", WebChannelPage::tr("页面已连接：")},
+            {"title", WebChannelPage::tr("资讯卡片")},
+            {"heading", WebChannelPage::tr("网页资讯 · content 通道")},
+            {"connecting", WebChannelPage::tr("连接中…")},
+            {"connected", WebChannelPage::tr("已连接")},
+            {"intro",
+             WebChannelPage::tr("本页来自程序资源（qrc），通过 QWebChannel 调用宿主的 content.receiveText(text)。")},
+            {"waiting", WebChannelPage::tr("等待宿主推送行情")},
+            {"pushedAt", WebChannelPage::tr("宿主推送于 ")},
+            {"note", WebChannelPage::tr("网页备注：茅台站上 1680，关注量能")},
+            {"send", WebChannelPage::tr("发送到客户端")},
+            {"open", WebChannelPage::tr("打开 600519")},
+            {"pageConnected", WebChannelPage::tr("页面已连接：")},
     };
     QUrl url("qrc:/gallery/web/content.html");
     url.setFragment(QString::fromUtf8(QJsonDocument(words).toJson(QJsonDocument::Compact)));
     return url;
 }
-}
+} // namespace
 
 WebChannelPage::WebChannelPage(QWidget *parent)
-    : GalleryPage(tr("网页通道"),
-                  tr("BaseWebView 载入程序资源中的网页；网页通过 \"content\" 通道把文字交给客户端，客户端用脚本把行情推回网页。"),
-                  parent, "web")
+    : GalleryPage(
+              tr("网页通道"),
+              tr("BaseWebView 载入程序资源中的网页；网页通过 \"content\" 通道把文字交给客户端，客户端用脚本把行情推回网页。"),
+              parent, "web")
     , m_log(new QListWidget)
 {
     QUrl url = pageUrl();
@@ -84,7 +86,7 @@ void WebChannelPage::showcase()
 {
     m_showcasing = true;
     if (m_received == 0)
-        return;  // the page is not connected yet: received() comes back here
+        return; // the page is not connected yet: received() comes back here
     pushQuote();
     m_view->webView()->page()->runJavaScript("sendNote(document.getElementById('note').value)");
 }

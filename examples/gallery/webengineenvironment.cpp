@@ -30,7 +30,7 @@ bool gpuUnusable()
     return false;
 #endif
 }
-}
+} // namespace
 
 void prepareWebEngineEnvironment()
 {

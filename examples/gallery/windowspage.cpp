@@ -46,13 +46,14 @@ void fillBody(QWidget *body, const QString &text, QDialog *dialog)
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
 }
-}
+} // namespace
 
 WindowsPage::WindowsPage(QWidget *parent)
-    : GalleryPage(tr("窗口与对话框"),
-                  tr("无边框窗口可拖动标题栏移动、拖动边缘缩放；本演示的主窗口打开了 setSystemMoveResize，移动和缩放交给窗口系统（贴边吸附、跨屏移动），不支持时由窗口自己完成。"
-                     "闪烁对话框的边框随激活状态变色；消息框返回所按的按钮。"),
-                  parent, "windows")
+    : GalleryPage(
+              tr("窗口与对话框"),
+              tr("无边框窗口可拖动标题栏移动、拖动边缘缩放；本演示的主窗口打开了 setSystemMoveResize，移动和缩放交给窗口系统（贴边吸附、跨屏移动），不支持时由窗口自己完成。"
+                 "闪烁对话框的边框随激活状态变色；消息框返回所按的按钮。"),
+              parent, "windows")
     , m_grid(new QGridLayout)
 {
     m_grid->setSpacing(12);
@@ -62,11 +63,18 @@ WindowsPage::WindowsPage(QWidget *parent)
     addButton(1, 0, tr("KwTwinkleFrameDialog 闪烁对话框"), [this] { openTwinkleDialog(); });
     addButton(1, 1, tr("PopupTwinkleFrameDialog 闪烁弹窗"), [this] { openPopupTwinkleDialog(); });
     const auto yesNo = QMessageBox::Yes | QMessageBox::No;
-    addButton(2, 0, tr("信息 showInformation"), [this] { showBox(tr("信息"), &MessageBox::showInformation, QMessageBox::Ok, QMessageBox::Ok); });
-    addButton(2, 1, tr("询问 showQuestion"), [this, yesNo] { showBox(tr("询问"), &MessageBox::showQuestion, yesNo, QMessageBox::Yes); });
-    addButton(2, 2, tr("警告 showWarning"), [this] { showBox(tr("警告"), &MessageBox::showWarning, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel); });
-    addButton(3, 0, tr("错误 showError"), [this] { showBox(tr("错误"), &MessageBox::showError, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry); });
-    addButton(3, 1, tr("关于 showAbout"), [this] { showBox(tr("关于"), &MessageBox::showAbout, QMessageBox::Ok, QMessageBox::Ok); });
+    addButton(2, 0, tr("信息 showInformation"),
+              [this] { showBox(tr("信息"), &MessageBox::showInformation, QMessageBox::Ok, QMessageBox::Ok); });
+    addButton(2, 1, tr("询问 showQuestion"),
+              [this, yesNo] { showBox(tr("询问"), &MessageBox::showQuestion, yesNo, QMessageBox::Yes); });
+    addButton(2, 2, tr("警告 showWarning"), [this] {
+        showBox(tr("警告"), &MessageBox::showWarning, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    });
+    addButton(3, 0, tr("错误 showError"), [this] {
+        showBox(tr("错误"), &MessageBox::showError, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry);
+    });
+    addButton(3, 1, tr("关于 showAbout"),
+              [this] { showBox(tr("关于"), &MessageBox::showAbout, QMessageBox::Ok, QMessageBox::Ok); });
     content()->addLayout(m_grid);
     content()->addStretch(1);
 }
@@ -93,7 +101,10 @@ void WindowsPage::present(QWidget *window)
 void WindowsPage::reportOnFinish(QDialog *dialog, const QString &kind)
 {
     connect(dialog, &QDialog::finished, this, [this, kind](int code) {
-        showResult(tr("%1 关闭，返回 %2（%3）").arg(kind).arg(code).arg(code == QDialog::Accepted ? tr("确定") : tr("取消")));
+        showResult(tr("%1 关闭，返回 %2（%3）")
+                           .arg(kind)
+                           .arg(code)
+                           .arg(code == QDialog::Accepted ? tr("确定") : tr("取消")));
     });
 }
 
@@ -157,8 +168,8 @@ void WindowsPage::openPopupTwinkleDialog()
 void WindowsPage::showBox(const QString &kind, BoxCall call, QMessageBox::StandardButtons buttons,
                           QMessageBox::StandardButton defaultButton)
 {
-    const int pressed = call(this->window(), kind, tr("这是一个%1消息框。\n所按按钮的值会显示在下方。").arg(kind), buttons,
-                             defaultButton);
+    const int pressed = call(this->window(), kind, tr("这是一个%1消息框。\n所按按钮的值会显示在下方。").arg(kind),
+                             buttons, defaultButton);
     showResult(tr("%1消息框返回 %2").arg(kind).arg(pressed));
 }
 

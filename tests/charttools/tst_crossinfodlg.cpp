@@ -10,10 +10,10 @@ namespace {
 class PlacedInfoDlg : public CrossInfoDlg
 {
 public:
-    using CrossInfoDlg::CrossInfoDlg;
     using CrossInfoDlg::adjustPosition;
+    using CrossInfoDlg::CrossInfoDlg;
 };
-}
+} // namespace
 
 class TestCrossInfoDlg : public QObject
 {

@@ -10,18 +10,17 @@
 
 namespace {
 const QStringList table = {
-    "#010101", "#003366", "#000080", "#333399", "#0000ff", "#3366ff", "#666699", "#cc99ff",
-    "#333333", "#9999ff", "#33cccc", "#00ccff", "#99ccff", "#ccffff", "#ff00ff", "#ff99cc",
-    "#808080", "#339966", "#00ffff", "#ccffcc", "#ffffff", "#ffff99", "#ffcc99", "#800080",
-    "#969696", "#003300", "#00ff00", "#ffff00", "#ffcc00", "#ff9900", "#ff0000", "#993366",
-    "#c0c0c0", "#008000", "#99CC00", "#808000", "#333300", "#ff6600", "#993300", "#800000",
+        "#010101", "#003366", "#000080", "#333399", "#0000ff", "#3366ff", "#666699", "#cc99ff", "#333333", "#9999ff",
+        "#33cccc", "#00ccff", "#99ccff", "#ccffff", "#ff00ff", "#ff99cc", "#808080", "#339966", "#00ffff", "#ccffcc",
+        "#ffffff", "#ffff99", "#ffcc99", "#800080", "#969696", "#003300", "#00ff00", "#ffff00", "#ffcc00", "#ff9900",
+        "#ff0000", "#993366", "#c0c0c0", "#008000", "#99CC00", "#808000", "#333300", "#ff6600", "#993300", "#800000",
 };
 
 QAbstractButton *swatch(CustomColorDlg &dialog, int id)
 {
     return dialog.findChild<QButtonGroup *>()->button(id);
 }
-}
+} // namespace
 
 class TestCustomColorDlg : public QObject
 {

@@ -45,7 +45,7 @@ int textWidth(const DrawLineTextItem &item)
 {
     return QFontMetrics(item.font).horizontalAdvance(item.text);
 }
-}
+} // namespace
 
 class TestFontPropertyDlg : public QObject
 {
@@ -240,7 +240,8 @@ void TestFontPropertyDlg::styleTogglesReadWithoutStyleSheet_data()
 {
     QTest::addColumn<QString>("sheet");
     QTest::newRow("no style sheet") << QString();
-    QTest::newRow("flat style sheet") << "QPushButton { background: #1a2530; border: 1px solid #2b3a47; color: #000000; }";
+    QTest::newRow("flat style sheet")
+            << "QPushButton { background: #1a2530; border: 1px solid #2b3a47; color: #000000; }";
 }
 
 void TestFontPropertyDlg::styleTogglesReadWithoutStyleSheet()

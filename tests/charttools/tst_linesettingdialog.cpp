@@ -28,7 +28,7 @@ QImage faceOf(QToolButton *button)
 {
     return iconImage(button->icon(), QSize(80, 12));
 }
-}
+} // namespace
 
 class TestLineSettingDialog : public QObject
 {
@@ -238,9 +238,12 @@ void TestLineSettingDialog::settingsFrame_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("heading");
-    QTest::newRow("line") << "line" << "基本线条配置";
-    QTest::newRow("arrow") << "arrow" << "指示箭头配置";
-    QTest::newRow("font") << "font" << "文字属性配置";
+    QTest::newRow("line") << "line"
+                          << "基本线条配置";
+    QTest::newRow("arrow") << "arrow"
+                           << "指示箭头配置";
+    QTest::newRow("font") << "font"
+                          << "文字属性配置";
 }
 
 // The line, arrow and font dialogs share one frame: the same title beside a close button alone,

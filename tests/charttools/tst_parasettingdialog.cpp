@@ -56,7 +56,7 @@ void pickWidth(QToolButton *button, int width)
 {
     button->menu()->findChild<QToolButton *>(QString("menubtn%1").arg(width))->click();
 }
-}
+} // namespace
 
 class TestParaSettingDialog : public QObject
 {
@@ -202,8 +202,10 @@ void TestParaSettingDialog::indicatorWithoutRows_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("title");
-    QTest::newRow("no parameters or lines") << "EMPTY" << "空指标";
-    QTest::newRow("unknown indicator") << "NOSUCH" << "";
+    QTest::newRow("no parameters or lines") << "EMPTY"
+                                            << "空指标";
+    QTest::newRow("unknown indicator") << "NOSUCH"
+                                       << "";
 }
 
 void TestParaSettingDialog::indicatorWithoutRows()

@@ -36,7 +36,7 @@ QList<QToolButton *> entries(QToolButton *button)
         list.append(qobject_cast<QToolButton *>(static_cast<QWidgetAction *>(action)->defaultWidget()));
     return list;
 }
-}
+} // namespace
 
 class TestPenButtons : public QObject
 {
@@ -287,7 +287,9 @@ void TestPenButtons::penSamplesReadAndAreNamed()
     const QPixmap sharp = kwSampleLine(QSize(40, 12), QPen(Qt::red), QLine(8, 5, 32, 5), 2.0);
     QCOMPARE(sharp.size(), QSize(80, 24));
     const QImage image = sharp.toImage();
-    QCOMPARE(countPixels(image, [](const QColor &c) { return c == QColor(Qt::red); }, QRect(40, 0, 1, 24)), 2);
+    QCOMPARE(countPixels(
+                     image, [](const QColor &c) { return c == QColor(Qt::red); }, QRect(40, 0, 1, 24)),
+             2);
 }
 
 QTEST_MAIN(TestPenButtons)

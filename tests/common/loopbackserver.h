@@ -17,11 +17,11 @@ public:
     {
         int status = 200;
         QByteArray body;
-        qint64 sendBytes = -1;  // bytes of the body actually sent; -1: all
-        bool hangUp = true;     // after sending: close (true) or stall with the socket open
-        bool chunked = false;   // Transfer-Encoding: chunked instead of Content-Length
-        QByteArray location;    // Location header, for redirects
-        QByteArray headers;     // further header lines, each ending in "\r\n"
+        qint64 sendBytes = -1; // bytes of the body actually sent; -1: all
+        bool hangUp = true; // after sending: close (true) or stall with the socket open
+        bool chunked = false; // Transfer-Encoding: chunked instead of Content-Length
+        QByteArray location; // Location header, for redirects
+        QByteArray headers; // further header lines, each ending in "\r\n"
     };
     static Route route(int status, const QByteArray &body, qint64 sendBytes = -1, bool hangUp = true,
                        bool chunked = false, const QByteArray &location = QByteArray())
@@ -61,9 +61,11 @@ private:
         const Route route = routes.value(path, LoopbackServer::route(404, "not here"));
 
         const QByteArray body = route.sendBytes < 0 ? route.body : route.body.left(route.sendBytes);
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status)
-            + (route.status < 300 ? " OK" : route.status < 400 ? " Found" : " Not Found") + "\r\nConnection: close\r\n"
-            + route.headers;
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) +
+                          (route.status < 300   ? " OK"
+                           : route.status < 400 ? " Found"
+                                                : " Not Found") +
+                          "\r\nConnection: close\r\n" + route.headers;
         if (!route.location.isEmpty())
             head += "Location: " + route.location + "\r\n";
         if (route.chunked) {

@@ -13,7 +13,10 @@ using Params = std::map<QString, QString>;
 class Counter : public KwObject
 {
 public:
-    explicit Counter(const QString &name) : KwObject(name) {}
+    explicit Counter(const QString &name)
+        : KwObject(name)
+    {
+    }
     std::atomic<int> received{0};
     void onMessage(const QString &, const Params &) override { received.fetch_add(1, std::memory_order_relaxed); }
     static InternalMsgObj *bus() { return m_sMsgBus; }

@@ -94,18 +94,19 @@ void TestDownloadUpdate::plant(const QString &path, const QByteArray &content)
 
 void TestDownloadUpdate::succeeds_data()
 {
-    QTest::addColumn<QString>("url");           // "<srv>" is the loopback server
+    QTest::addColumn<QString>("url"); // "<srv>" is the loopback server
     QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("target");        // below the all-users folder
+    QTest::addColumn<QString>("target"); // below the all-users folder
     QTest::addColumn<QByteArray>("body");
 
     const auto &r = m_server->routes;
     QTest::newRow("small package") << "<srv>/pkg.zip" << 3 << "tmp/kwfn_update.zip" << r["/pkg.zip"].body;
-    QTest::newRow("large body streamed in chunks") << "<srv>/big.bin" << 3 << "tmp/kwfn_update.zip" << r["/big.bin"].body;
+    QTest::newRow("large body streamed in chunks")
+            << "<srv>/big.bin" << 3 << "tmp/kwfn_update.zip" << r["/big.bin"].body;
     QTest::newRow("chunked, length unknown") << "<srv>/chunked" << 3 << "tmp/kwfn_update.zip" << r["/chunked"].body;
     QTest::newRow("redirect followed") << "<srv>/moved" << 3 << "tmp/kwfn_update.zip" << r["/pkg.zip"].body;
-    QTest::newRow("other type keeps the url's name") << "<srv>/files/quotes.dat" << 0 << "tmp/quotes.dat"
-                                                     << r["/files/quotes.dat"].body;
+    QTest::newRow("other type keeps the url's name")
+            << "<srv>/files/quotes.dat" << 0 << "tmp/quotes.dat" << r["/files/quotes.dat"].body;
     QTest::newRow("file url") << "file://<dir>/source/pkg.zip" << 3 << "tmp/kwfn_update.zip" << patterned(300000);
 }
 
@@ -127,7 +128,7 @@ void TestDownloadUpdate::succeeds()
     bool started = false;
     d.downloadUnBlocked(QUrl(url), &started, DownloadUpdate::DownloadType(type));
     QVERIFY(started);
-    QVERIFY(!QFile::exists(path));      // the stale file cannot be mistaken for the new one
+    QVERIFY(!QFile::exists(path)); // the stale file cannot be mistaken for the new one
 
     QVERIFY(finished.wait(20000));
     QCOMPARE(finished.count(), 1);
@@ -153,7 +154,7 @@ void TestDownloadUpdate::fails_data()
 {
     QTest::addColumn<QString>("url");
     QTest::addColumn<bool>("starts");
-    QTest::addColumn<QString>("reason");    // a part of the reported text
+    QTest::addColumn<QString>("reason"); // a part of the reported text
 
     QTcpServer closed;
     QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
@@ -220,7 +221,7 @@ void TestDownloadUpdate::abortMidTransfer()
     QVERIFY(!QFile::exists(packagePath() + ".part"));
     QVERIFY(!QFile::exists(packagePath()));
 
-    d.abort();      // nothing runs any more
+    d.abort(); // nothing runs any more
     QTest::qWait(100);
     QCOMPARE(finished.count(), 1);
 
@@ -262,12 +263,12 @@ void TestDownloadUpdate::abortFromAnotherThread()
     connect(&worker, &QThread::finished, d, &QObject::deleteLater);
     worker.start();
 
-    QStringList texts;      // filled on this thread through a queued connection
+    QStringList texts; // filled on this thread through a queued connection
     connect(d, &DownloadUpdate::finished, this, [&texts](const QString &t) { texts << t; });
     bool started = false;
     const QUrl url(m_server->url("/stall"));
     QMetaObject::invokeMethod(
-        d, [&] { d->downloadUnBlocked(url, &started, Package); }, Qt::BlockingQueuedConnection);
+            d, [&] { d->downloadUnBlocked(url, &started, Package); }, Qt::BlockingQueuedConnection);
     QVERIFY(started);
     QTRY_COMPARE_WITH_TIMEOUT(fileSize(packagePath() + ".part"), qint64(256 << 10), 10000);
 
@@ -302,7 +303,7 @@ void TestDownloadUpdate::writesCallersDeviceWithinLimit_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<qint64>("limit");
-    QTest::addColumn<QString>("reason");    // empty: succeeds
+    QTest::addColumn<QString>("reason"); // empty: succeeds
     QTest::newRow("within the limit") << "/big.bin" << qint64(6 << 20) << "";
     QTest::newRow("announced beyond the limit") << "/big.bin" << qint64(1 << 20) << "announces";
     QTest::newRow("sent beyond the limit, length unknown") << "/chunked" << qint64(10000) << "sends more";

@@ -70,14 +70,22 @@ QJsonObject TestKwcfg::readConfigFile() const
 
 void TestKwcfg::allUsersDir_data()
 {
-    QTest::addColumn<QString>("env");       // "<root>" stands for the temporary folder
+    QTest::addColumn<QString>("env"); // "<root>" stands for the temporary folder
     QTest::addColumn<QString>("xdgData");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("trailing separator") << "<root>/a/" << "" << "<root>/a";
-    QTest::newRow("dot segments") << "<root>/x/../b/./" << "" << "<root>/b";
-    QTest::newRow("relative to the working folder") << "rel/c" << "" << "<root>/rel/c";
-    QTest::newRow("unset: system data folder") << "" << "<root>/xdg" << "<root>/xdg/kwfn";
+    QTest::newRow("trailing separator") << "<root>/a/"
+                                        << ""
+                                        << "<root>/a";
+    QTest::newRow("dot segments") << "<root>/x/../b/./"
+                                  << ""
+                                  << "<root>/b";
+    QTest::newRow("relative to the working folder") << "rel/c"
+                                                    << ""
+                                                    << "<root>/rel/c";
+    QTest::newRow("unset: system data folder") << ""
+                                               << "<root>/xdg"
+                                               << "<root>/xdg/kwfn";
 }
 
 void TestKwcfg::allUsersDir()
@@ -169,8 +177,8 @@ void TestKwcfg::userFileReplacesMembers()
 
 void TestKwcfg::shortcutPath_data()
 {
-    QTest::addColumn<QString>("configured");    // empty: no configuration file
-    QTest::addColumn<bool>("besideExists");     // <config>/shortcuts.json present
+    QTest::addColumn<QString>("configured"); // empty: no configuration file
+    QTest::addColumn<bool>("besideExists"); // <config>/shortcuts.json present
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("nothing: built-in sample") << "" << false << ":/kwcore/shortcuts.json";
@@ -226,7 +234,7 @@ void TestKwcfg::malformedFileFallsBackAndIsKept()
     QVERIFY(bad.open(QIODevice::ReadOnly));
     QCOMPARE(bad.readAll(), content);
 
-    cfg->loadCfg();     // the new file is valid: no warning expected
+    cfg->loadCfg(); // the new file is valid: no warning expected
     QCOMPARE(cfg->getIndiMap().at("MA"), ma);
     QCOMPARE(MenuConfig::menuItemInfo("quoteList").value(0).id, 1);
 }
@@ -250,9 +258,8 @@ void TestKwcfg::setIndiInfoPersists()
 
     // A user's file: every member but "indicators" must survive the write untouched, even
     // one of the wrong type and one this library does not know.
-    const QJsonObject userFile{{"menus", 5},
-                               {"shortcutFile", "mine.json"},
-                               {"userKey", QJsonObject{{"a", QJsonArray{1, "二"}}}}};
+    const QJsonObject userFile{
+            {"menus", 5}, {"shortcutFile", "mine.json"}, {"userKey", QJsonObject{{"a", QJsonArray{1, "二"}}}}};
     writeFile(configFile(), QJsonDocument(userFile).toJson());
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("member \"menus\" .* wrong type"));
     cfg->loadCfg();
@@ -264,7 +271,7 @@ void TestKwcfg::setIndiInfoPersists()
     kdj.lines.at(0).width = 3;
     kdj.lines.at(0).colors[0] = QColor("#00ff7f");
     kdj.lines.at(0).colors[1] = QColor("#abcdef");
-    kdj.lines.at(0).colors[2] = QColor();     // the dialog inserts such entries
+    kdj.lines.at(0).colors[2] = QColor(); // the dialog inserts such entries
     cfg->setIndiInfo(kdj);
     QCOMPARE(cfg->getIndiMap().at("KDJ"), kdj);
 

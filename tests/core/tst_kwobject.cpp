@@ -27,7 +27,10 @@ static QVector<Call> g_calls;
 class Page : public KwObject
 {
 public:
-    explicit Page(const QString &name = QString()) : KwObject(name) {}
+    explicit Page(const QString &name = QString())
+        : KwObject(name)
+    {
+    }
 
     std::function<void()> onReceive;
     int activeCount = 0;

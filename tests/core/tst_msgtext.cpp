@@ -30,14 +30,22 @@ void TestMsgText::parse_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<Params>("params");
 
-    QTest::newRow("empty map") << "main//quote?" << "main//quote" << Params{};
-    QTest::newRow("leading mark") << "?a=1" << "" << Params{{"a", "1"}};
-    QTest::newRow("second mark belongs to the parameters") << "page?a=x?y&b=2" << "page" << Params{{"a", "x?y"}, {"b", "2"}};
-    QTest::newRow("name with path separators") << "main//quote//f10?code=600000" << "main//quote//f10" << Params{{"code", "600000"}};
-    QTest::newRow("percent-encoded Chinese") << QString("p?%E5%90%8D=%E5%80%BC") << "p" << Params{{QString::fromUtf8("名"), QString::fromUtf8("值")}};
-    QTest::newRow("piece without value") << "p?flag&a=1" << "p" << Params{{"flag", ""}, {"a", "1"}};
-    QTest::newRow("empty pieces skipped") << "p?&&a=1&" << "p" << Params{{"a", "1"}};
-    QTest::newRow("first duplicate wins") << "p?a=1&a=2" << "p" << Params{{"a", "1"}};
+    QTest::newRow("empty map") << "main//quote?"
+                               << "main//quote" << Params{};
+    QTest::newRow("leading mark") << "?a=1"
+                                  << "" << Params{{"a", "1"}};
+    QTest::newRow("second mark belongs to the parameters") << "page?a=x?y&b=2"
+                                                           << "page" << Params{{"a", "x?y"}, {"b", "2"}};
+    QTest::newRow("name with path separators") << "main//quote//f10?code=600000"
+                                               << "main//quote//f10" << Params{{"code", "600000"}};
+    QTest::newRow("percent-encoded Chinese")
+            << QString("p?%E5%90%8D=%E5%80%BC") << "p" << Params{{QString::fromUtf8("名"), QString::fromUtf8("值")}};
+    QTest::newRow("piece without value") << "p?flag&a=1"
+                                         << "p" << Params{{"flag", ""}, {"a", "1"}};
+    QTest::newRow("empty pieces skipped") << "p?&&a=1&"
+                                          << "p" << Params{{"a", "1"}};
+    QTest::newRow("first duplicate wins") << "p?a=1&a=2"
+                                          << "p" << Params{{"a", "1"}};
 }
 
 void TestMsgText::parse()
@@ -89,7 +97,8 @@ void TestMsgText::roundTrip_data()
     QTest::newRow("percent and plus") << Params{{"%", "%25+%2B"}, {"+", "a+b"}};
     QTest::newRow("spaces and line breaks") << Params{{" k ", " v \r\n w\t"}, {"line", "\n"}};
     QTest::newRow("Chinese") << Params{{QString::fromUtf8("股票代码"), QString::fromUtf8("浦发银行 600000")}};
-    QTest::newRow("outside the basic plane") << Params{{QString::fromUtf8("\xF0\x9F\x93\x88"), QString::fromUtf8("\xF0\x9F\x93\x89")}};
+    QTest::newRow("outside the basic plane")
+            << Params{{QString::fromUtf8("\xF0\x9F\x93\x88"), QString::fromUtf8("\xF0\x9F\x93\x89")}};
 }
 
 void TestMsgText::roundTrip()
@@ -106,9 +115,28 @@ void TestMsgText::roundTrip()
 // encodings: the text must always read back to the very same name and map.
 void TestMsgText::randomRoundTrip()
 {
-    const QStringList alphabet = {"a", "Z", "0", "?", "&", "=", "%", "+", " ", "\n", "\r", "#", "/", "\\",
-                                  "%2", "%zz", QString::fromUtf8("股"), QString::fromUtf8("票"),
-                                  QString::fromUtf8("\xF0\x9F\x93\x88"), QString(QChar(0x00e9)), "\t", ";"};
+    const QStringList alphabet = {"a",
+                                  "Z",
+                                  "0",
+                                  "?",
+                                  "&",
+                                  "=",
+                                  "%",
+                                  "+",
+                                  " ",
+                                  "\n",
+                                  "\r",
+                                  "#",
+                                  "/",
+                                  "\\",
+                                  "%2",
+                                  "%zz",
+                                  QString::fromUtf8("股"),
+                                  QString::fromUtf8("票"),
+                                  QString::fromUtf8("\xF0\x9F\x93\x88"),
+                                  QString(QChar(0x00e9)),
+                                  "\t",
+                                  ";"};
     QRandomGenerator rng(20261208);
     auto randomText = [&](int maxLength) {
         QString text;
@@ -140,11 +168,16 @@ void TestMsgText::parameterReading_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
 
-    QTest::newRow("decoded") << "k=a%20b%2Bc" << true << false << "k" << "a b+c";
-    QTest::newRow("plus kept") << "k=a+b" << true << false << "k" << "a+b";
-    QTest::newRow("plus as space") << "k=a+b%2B" << true << true << "k" << "a b+";
-    QTest::newRow("raw") << "k=a%20b" << false << false << "k" << "a%20b";
-    QTest::newRow("value holds '='") << "k=a=b" << true << false << "k" << "a=b";
+    QTest::newRow("decoded") << "k=a%20b%2Bc" << true << false << "k"
+                             << "a b+c";
+    QTest::newRow("plus kept") << "k=a+b" << true << false << "k"
+                               << "a+b";
+    QTest::newRow("plus as space") << "k=a+b%2B" << true << true << "k"
+                                   << "a b+";
+    QTest::newRow("raw") << "k=a%20b" << false << false << "k"
+                         << "a%20b";
+    QTest::newRow("value holds '='") << "k=a=b" << true << false << "k"
+                                     << "a=b";
 }
 
 void TestMsgText::parameterReading()

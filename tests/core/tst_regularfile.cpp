@@ -21,7 +21,7 @@ private slots:
 void TestRegularFile::readsOnlyBoundedRegularFiles_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QByteArray>("expected");   // "-": refused
+    QTest::addColumn<QByteArray>("expected"); // "-": refused
     static QTemporaryDir dir;
     const QString d = dir.path();
     auto write = [](const QString &path, const QByteArray &data) {

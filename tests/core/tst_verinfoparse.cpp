@@ -51,18 +51,19 @@ void TestVerInfoParse::parse_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<UpdateFlowPrivate>("expected");
-    QTest::addColumn<QString>("warning");   // empty: the text is usable
+    QTest::addColumn<QString>("warning"); // empty: the text is usable
 
     UpdateFlowPrivate upper = fullRecord();
     upper.notes = "n";
     QTest::newRow("every key, upper-case digest, Windows line end")
-        << QString(R"({"version":"2.3.1","name":"开发版 2.3","date":"2024-05-01","size":10485760,"notes":"n",)"
-                   R"("force":1,"url":"http://127.0.0.1:8080/pkg/kwfn_update.zip?t=1&x=%20","sha256":")"
-                   + Digest.toUpper() + R"(","minVersion":"2.0.0","type":3})" + "\r")
-        << upper << "";
+            << QString(R"({"version":"2.3.1","name":"开发版 2.3","date":"2024-05-01","size":10485760,"notes":"n",)"
+                       R"("force":1,"url":"http://127.0.0.1:8080/pkg/kwfn_update.zip?t=1&x=%20","sha256":")" +
+                       Digest.toUpper() + R"(","minVersion":"2.0.0","type":3})" + "\r")
+            << upper << "";
     UpdateFlowPrivate onlyUrl;
     onlyUrl.url = "https://example.invalid/p.zip";
-    QTest::newRow("missing keys stay empty") << R"({"url":"https://example.invalid/p.zip","sha256":""})" << onlyUrl << "";
+    QTest::newRow("missing keys stay empty")
+            << R"({"url":"https://example.invalid/p.zip","sha256":""})" << onlyUrl << "";
 
     const UpdateFlowPrivate none;
     QTest::newRow("not JSON") << "version=2.3.1" << none << "not JSON";
@@ -87,7 +88,8 @@ void TestVerInfoParse::parse()
     QFETCH(QString, warning);
     text.replace("<dir>", m_dir.path());
     if (!warning.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^VerInfoParse: .*" + QRegularExpression::escape(warning)));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^VerInfoParse: .*" + QRegularExpression::escape(warning)));
     QCOMPARE(VerInfoParse::updateInfoParse(text), expected);
 }
 

@@ -54,12 +54,37 @@ public:
     void reverse(Qt::Orientation o)
     {
         QVector<int> &ids = o == Qt::Vertical ? rows : cols;
-        relayout(o == Qt::Vertical ? NoLayoutChangeHint : HorizontalSortHint, [&] { std::reverse(ids.begin(), ids.end()); });
+        relayout(o == Qt::Vertical ? NoLayoutChangeHint : HorizontalSortHint,
+                 [&] { std::reverse(ids.begin(), ids.end()); });
     }
-    bool insertRows(int at, int n, const QModelIndex &p = {}) override { beginInsertRows(p, at, at + n - 1); rows.insert(at, n, -1); endInsertRows(); return true; }
-    bool insertColumns(int at, int n, const QModelIndex &p = {}) override { beginInsertColumns(p, at, at + n - 1); cols.insert(at, n, -1); endInsertColumns(); return true; }
-    bool removeRows(int at, int n, const QModelIndex &p = {}) override { beginRemoveRows(p, at, at + n - 1); rows.remove(at, n); endRemoveRows(); return true; }
-    bool removeColumns(int at, int n, const QModelIndex &p = {}) override { beginRemoveColumns(p, at, at + n - 1); cols.remove(at, n); endRemoveColumns(); return true; }
+    bool insertRows(int at, int n, const QModelIndex &p = {}) override
+    {
+        beginInsertRows(p, at, at + n - 1);
+        rows.insert(at, n, -1);
+        endInsertRows();
+        return true;
+    }
+    bool insertColumns(int at, int n, const QModelIndex &p = {}) override
+    {
+        beginInsertColumns(p, at, at + n - 1);
+        cols.insert(at, n, -1);
+        endInsertColumns();
+        return true;
+    }
+    bool removeRows(int at, int n, const QModelIndex &p = {}) override
+    {
+        beginRemoveRows(p, at, at + n - 1);
+        rows.remove(at, n);
+        endRemoveRows();
+        return true;
+    }
+    bool removeColumns(int at, int n, const QModelIndex &p = {}) override
+    {
+        beginRemoveColumns(p, at, at + n - 1);
+        cols.remove(at, n);
+        endRemoveColumns();
+        return true;
+    }
     bool moveRows(const QModelIndex &p, int at, int n, const QModelIndex &, int to) override
     {
         if (!beginMoveRows(p, at, at + n - 1, p, to))
@@ -123,9 +148,11 @@ struct Page
     int frozenRows = 0;
     int frozenCols = 0;
 
-    Page(bool frozenRowsView, int rows, int cols, int frozenColCount, int frozenRowCount = 0,
-         bool withHBar = true, bool withVBar = true)
-        : model(rows, cols), frozenRows(frozenRowCount), frozenCols(frozenColCount)
+    Page(bool frozenRowsView, int rows, int cols, int frozenColCount, int frozenRowCount = 0, bool withHBar = true,
+         bool withVBar = true)
+        : model(rows, cols)
+        , frozenRows(frozenRowCount)
+        , frozenCols(frozenColCount)
     {
         if (!withHBar)
             delete hbar;
@@ -181,20 +208,22 @@ struct Page
     // Wholly on screen: not hidden and inside the viewport.
     bool shows(const QModelIndex &index) const
     {
-        return index.isValid() && !view->isRowHidden(index.row()) && !view->isColumnHidden(index.column())
-            && view->viewport()->rect().contains(view->visualRect(index));
+        return index.isValid() && !view->isRowHidden(index.row()) && !view->isColumnHidden(index.column()) &&
+               view->viewport()->rect().contains(view->visualRect(index));
     }
     void wheel(const QPoint &angle, const QPoint &pixels = QPoint(), Qt::ScrollPhase phase = Qt::NoScrollPhase,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         const QPoint pos(250, 50);
-        QWheelEvent event(pos, view->viewport()->mapToGlobal(pos), pixels, angle, Qt::NoButton, modifiers, phase, false);
+        QWheelEvent event(pos, view->viewport()->mapToGlobal(pos), pixels, angle, Qt::NoButton, modifiers, phase,
+                          false);
         QApplication::sendEvent(view->viewport(), &event);
     }
     void clickHeader(int column)
     {
         QHeaderView *header = view->horizontalHeader();
-        const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                            header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
     }
 };
@@ -220,24 +249,12 @@ void changeModel(Page &page, Qt::Orientation o, int kind, int at, int count, int
         for (int i = 0; i < count; ++i)
             page.clickHeader(at);
         break;
-    case Insert:
-        QVERIFY(rows ? m.insertRows(at, count) : m.insertColumns(at, count));
-        break;
-    case Remove:
-        QVERIFY(rows ? m.removeRows(at, count) : m.removeColumns(at, count));
-        break;
-    case Move:
-        QVERIFY(rows ? m.moveRows({}, at, count, {}, to) : m.moveColumns({}, at, count, {}, to));
-        break;
-    case Reverse:
-        m.reverse(o);
-        break;
-    case Reset:
-        rows ? m.reset(at, m.cols.size()) : m.reset(m.rows.size(), at);
-        break;
-    case SetModel:
-        page.view->setModel(at ? &other : nullptr);
-        break;
+    case Insert: QVERIFY(rows ? m.insertRows(at, count) : m.insertColumns(at, count)); break;
+    case Remove: QVERIFY(rows ? m.removeRows(at, count) : m.removeColumns(at, count)); break;
+    case Move: QVERIFY(rows ? m.moveRows({}, at, count, {}, to) : m.moveColumns({}, at, count, {}, to)); break;
+    case Reverse: m.reverse(o); break;
+    case Reset: rows ? m.reset(at, m.cols.size()) : m.reset(m.rows.size(), at); break;
+    case SetModel: page.view->setModel(at ? &other : nullptr); break;
     }
 }
 
@@ -372,13 +389,14 @@ void TstFrozenTableView::scrollColumns_data()
 
     QTest::newRow("right by 2") << 2 << QList<int>{} << QList<int>{4} << QList<int>{2, 3} << QList<int>{} << 4;
     QTest::newRow("right and back") << 2 << QList<int>{} << QList<int>{4, 2} << QList<int>{} << QList<int>{3, 2} << 4;
-    QTest::newRow("to the end and back by one") << 2 << QList<int>{} << QList<int>{6, 5} << QList<int>{2, 3, 4} << QList<int>{5} << 4;
+    QTest::newRow("to the end and back by one")
+            << 2 << QList<int>{} << QList<int>{6, 5} << QList<int>{2, 3, 4} << QList<int>{5} << 4;
     QTest::newRow("no frozen") << 0 << QList<int>{} << QList<int>{2} << QList<int>{0, 1} << QList<int>{} << 6;
     // Hiding column 5 lets one more column fit, so the page grows to 5.
     QTest::newRow("page-hidden column stops hiding")
-        << 2 << QList<int>{5} << QList<int>{6} << QList<int>{2, 3, 4, 5} << QList<int>{} << 5;
+            << 2 << QList<int>{5} << QList<int>{6} << QList<int>{2, 3, 4, 5} << QList<int>{} << 5;
     QTest::newRow("page-hidden column stays hidden on the way back")
-        << 2 << QList<int>{5} << QList<int>{6, 2} << QList<int>{5} << QList<int>{4, 3, 2} << 5;
+            << 2 << QList<int>{5} << QList<int>{6, 2} << QList<int>{5} << QList<int>{4, 3, 2} << 5;
 }
 
 void TstFrozenTableView::scrollColumns()
@@ -481,8 +499,8 @@ void TstFrozenTableView::wheel()
     page.vbar->setValue(5);
 
     const QPoint pos(50, 50);
-    QWheelEvent event(pos, page.view->viewport()->mapToGlobal(pos), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(pos, page.view->viewport()->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(page.view->viewport(), &event);
 
     QCOMPARE(page.vbar->value(), value);
@@ -533,7 +551,8 @@ void TstFrozenTableView::keys()
     if (row != startRow)
         QCOMPARE(current.last().at(0).toModelIndex().row(), row);
     if (row > 0) // the current row is on screen, not hidden and not below the viewport
-        QVERIFY(page.view->rowViewportPosition(row) + RowHeight <= page.view->viewport()->height() || key == Qt::Key_PageDown);
+        QVERIFY(page.view->rowViewportPosition(row) + RowHeight <= page.view->viewport()->height() ||
+                key == Qt::Key_PageDown);
 }
 
 void TstFrozenTableView::ownVerticalKeys_data()
@@ -614,7 +633,7 @@ void TstFrozenTableView::modelChanges_data()
     QTest::addColumn<int>("at");
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("to");
-    QTest::addColumn<int>("value");   // of the bar in that direction afterwards
+    QTest::addColumn<int>("value"); // of the bar in that direction afterwards
     QTest::addColumn<int>("firstId"); // of the first scrollable row or column shown
 
     const int v = Qt::Vertical;
@@ -633,12 +652,15 @@ void TstFrozenTableView::modelChanges_data()
     for (bool frozenRows : {false, true}) {
         const char *view = frozenRows ? "table" : "col view";
         const int h = Qt::Horizontal;
-        QTest::addRow("%s: insert into the frozen columns", view) << frozenRows << h << int(Insert) << 1 << 2 << 0 << 6 << 4;
-        QTest::addRow("%s: remove the first shown column", view) << frozenRows << h << int(Remove) << 4 << 2 << 0 << 4 << 6;
+        QTest::addRow("%s: insert into the frozen columns", view)
+                << frozenRows << h << int(Insert) << 1 << 2 << 0 << 6 << 4;
+        QTest::addRow("%s: remove the first shown column", view)
+                << frozenRows << h << int(Remove) << 4 << 2 << 0 << 4 << 6;
         QTest::addRow("%s: move it right", view) << frozenRows << h << int(Move) << 4 << 1 << 7 << 6 << 4;
         QTest::addRow("%s: move columns left across it", view) << frozenRows << h << int(Move) << 8 << 2 << 2 << 6 << 4;
         QTest::addRow("%s: column layout change", view) << frozenRows << h << int(Reverse) << 0 << 0 << 0 << 5 << 4;
-        QTest::addRow("%s: rows sorted by a click", view) << frozenRows << h << int(SortByClick) << 1 << 1 << 0 << 4 << 4;
+        QTest::addRow("%s: rows sorted by a click", view)
+                << frozenRows << h << int(SortByClick) << 1 << 1 << 0 << 4 << 4;
         // New rows under the same columns: the columns keep their place.
         QTest::addRow("%s: reset", view) << frozenRows << h << int(Reset) << 10 << 0 << 0 << 4 << 4;
         QTest::addRow("%s: reset to columns that fit", view) << frozenRows << h << int(Reset) << 5 << 0 << 0 << 2 << 2;
@@ -692,19 +714,24 @@ void TstFrozenTableView::sidewaysWheel_data()
     // Scrolled to column 4 and row 6; columns are 100 pixels wide, rows 20 high.
     for (bool frozenRows : {false, true}) {
         const char *view = frozenRows ? "table" : "col view";
-        QTest::addRow("%s: a notch right", view) << frozenRows << QList<int>{none} << QList<QPoint>{{-120, 0}} << true << 0 << QPoint(5, 6);
-        QTest::addRow("%s: two notches left", view) << frozenRows << QList<int>{none} << QList<QPoint>{{240, 0}} << true << 0 << QPoint(2, 6);
+        QTest::addRow("%s: a notch right", view)
+                << frozenRows << QList<int>{none} << QList<QPoint>{{-120, 0}} << true << 0 << QPoint(5, 6);
+        QTest::addRow("%s: two notches left", view)
+                << frozenRows << QList<int>{none} << QList<QPoint>{{240, 0}} << true << 0 << QPoint(2, 6);
         QTest::addRow("%s: alt+wheel down", view) << frozenRows << QList<int>{none} << QList<QPoint>{{0, -120}} << true
-                                                   << int(Qt::AltModifier) << QPoint(5, 6);
-        QTest::addRow("%s: swipe of 120 pixels", view) << frozenRows << QList<int>{begin, update, update, end}
-                                                        << QList<QPoint>{o, {-60, 0}, {-60, 0}, o} << false << 0 << QPoint(5, 6);
+                                                  << int(Qt::AltModifier) << QPoint(5, 6);
+        QTest::addRow("%s: swipe of 120 pixels", view)
+                << frozenRows << QList<int>{begin, update, update, end} << QList<QPoint>{o, {-60, 0}, {-60, 0}, o}
+                << false << 0 << QPoint(5, 6);
         QTest::addRow("%s: swipe back 250 pixels", view) << frozenRows << QList<int>{begin, update, end}
-                                                          << QList<QPoint>{o, {250, 0}, o} << false << 0 << QPoint(2, 6);
-        QTest::addRow("%s: swipe without pixels", view) << frozenRows << QList<int>{begin, update, update, update, end}
-                                                         << QList<QPoint>{o, {-50, 0}, {-50, 0}, {-50, 0}, o} << true << 0 << QPoint(5, 6);
+                                                         << QList<QPoint>{o, {250, 0}, o} << false << 0 << QPoint(2, 6);
+        QTest::addRow("%s: swipe without pixels", view)
+                << frozenRows << QList<int>{begin, update, update, update, end}
+                << QList<QPoint>{o, {-50, 0}, {-50, 0}, {-50, 0}, o} << true << 0 << QPoint(5, 6);
     }
-    QTest::newRow("table: two short swipes") << true << QList<int>{begin, update, end, begin, update, end}
-                                             << QList<QPoint>{o, {-60, 0}, o, o, {-60, 0}, o} << false << 0 << QPoint(4, 6);
+    QTest::newRow("table: two short swipes")
+            << true << QList<int>{begin, update, end, begin, update, end}
+            << QList<QPoint>{o, {-60, 0}, o, o, {-60, 0}, o} << false << 0 << QPoint(4, 6);
     QTest::newRow("table: swipe of 3 rows") << true << QList<int>{begin, update, update, end}
                                             << QList<QPoint>{o, {0, -30}, {0, -30}, o} << false << 0 << QPoint(4, 9);
 }
@@ -723,7 +750,8 @@ void TstFrozenTableView::sidewaysWheel()
     page.hbar->setValue(4);
 
     for (int i = 0; i < phases.size(); ++i)
-        page.wheel(deltas.at(i), noPixels ? QPoint() : deltas.at(i), Qt::ScrollPhase(phases.at(i)), Qt::KeyboardModifiers(modifiers));
+        page.wheel(deltas.at(i), noPixels ? QPoint() : deltas.at(i), Qt::ScrollPhase(phases.at(i)),
+                   Qt::KeyboardModifiers(modifiers));
 
     QTEST(QPoint(page.hbar->value(), vertical->value()), "value");
     checkScrolled(page);
@@ -735,7 +763,7 @@ void TstFrozenTableView::keysRevealCurrent_data()
     QTest::addColumn<int>("frozen"); // row count in a table, with twice as many columns
     QTest::addColumn<int>("rows");
     QTest::addColumn<QPoint>("start"); // horizontal and vertical bar values
-    QTest::addColumn<QPoint>("cell");  // column and row
+    QTest::addColumn<QPoint>("cell"); // column and row
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QPoint>("newCell");
@@ -744,16 +772,25 @@ void TstFrozenTableView::keysRevealCurrent_data()
     const int ctrl = Qt::ControlModifier;
     // Table: with row 0 and columns 0-1 frozen the bars run 2..6 and 1..21 (page 9); with
     // nothing frozen 0..4 and 0..20. Col view: 40 rows on the own bar (0..30), columns alike.
-    QTest::newRow("table: ctrl+end") << true << 1 << 30 << QPoint(2, 1) << QPoint(3, 5) << int(Qt::Key_End) << ctrl << QPoint(9, 29) << QPoint(6, 21);
-    QTest::newRow("table: ctrl+home") << true << 1 << 30 << QPoint(5, 10) << QPoint(6, 12) << int(Qt::Key_Home) << ctrl << QPoint(0, 0) << QPoint(2, 1);
-    QTest::newRow("table: end") << true << 1 << 30 << QPoint(2, 1) << QPoint(3, 5) << int(Qt::Key_End) << 0 << QPoint(9, 5) << QPoint(6, 1);
+    QTest::newRow("table: ctrl+end") << true << 1 << 30 << QPoint(2, 1) << QPoint(3, 5) << int(Qt::Key_End) << ctrl
+                                     << QPoint(9, 29) << QPoint(6, 21);
+    QTest::newRow("table: ctrl+home") << true << 1 << 30 << QPoint(5, 10) << QPoint(6, 12) << int(Qt::Key_Home) << ctrl
+                                      << QPoint(0, 0) << QPoint(2, 1);
+    QTest::newRow("table: end") << true << 1 << 30 << QPoint(2, 1) << QPoint(3, 5) << int(Qt::Key_End) << 0
+                                << QPoint(9, 5) << QPoint(6, 1);
     // The bar goes a page, then Qt's own page move takes the cell a page further.
-    QTest::newRow("table: page down") << true << 1 << 30 << QPoint(2, 1) << QPoint(3, 5) << int(Qt::Key_PageDown) << 0 << QPoint(3, 20) << QPoint(2, 12);
-    QTest::newRow("table: down from a row scrolled off") << true << 1 << 30 << QPoint(2, 1) << QPoint(3, 25) << int(Qt::Key_Down) << 0 << QPoint(3, 26) << QPoint(2, 18);
-    QTest::newRow("table, none frozen: ctrl+home") << true << 0 << 30 << QPoint(3, 6) << QPoint(4, 8) << int(Qt::Key_Home) << ctrl << QPoint(0, 0) << QPoint(0, 0);
-    QTest::newRow("col view: ctrl+end") << false << 0 << 40 << QPoint(2, 0) << QPoint(3, 0) << int(Qt::Key_End) << ctrl << QPoint(9, 39) << QPoint(6, 30);
-    QTest::newRow("col view: ctrl+home") << false << 0 << 40 << QPoint(4, 25) << QPoint(6, 30) << int(Qt::Key_Home) << ctrl << QPoint(0, 0) << QPoint(2, 0);
-    QTest::newRow("col view: home") << false << 0 << 40 << QPoint(4, 5) << QPoint(7, 8) << int(Qt::Key_Home) << 0 << QPoint(0, 8) << QPoint(2, 5);
+    QTest::newRow("table: page down") << true << 1 << 30 << QPoint(2, 1) << QPoint(3, 5) << int(Qt::Key_PageDown) << 0
+                                      << QPoint(3, 20) << QPoint(2, 12);
+    QTest::newRow("table: down from a row scrolled off") << true << 1 << 30 << QPoint(2, 1) << QPoint(3, 25)
+                                                         << int(Qt::Key_Down) << 0 << QPoint(3, 26) << QPoint(2, 18);
+    QTest::newRow("table, none frozen: ctrl+home") << true << 0 << 30 << QPoint(3, 6) << QPoint(4, 8)
+                                                   << int(Qt::Key_Home) << ctrl << QPoint(0, 0) << QPoint(0, 0);
+    QTest::newRow("col view: ctrl+end") << false << 0 << 40 << QPoint(2, 0) << QPoint(3, 0) << int(Qt::Key_End) << ctrl
+                                        << QPoint(9, 39) << QPoint(6, 30);
+    QTest::newRow("col view: ctrl+home") << false << 0 << 40 << QPoint(4, 25) << QPoint(6, 30) << int(Qt::Key_Home)
+                                         << ctrl << QPoint(0, 0) << QPoint(2, 0);
+    QTest::newRow("col view: home") << false << 0 << 40 << QPoint(4, 5) << QPoint(7, 8) << int(Qt::Key_Home) << 0
+                                    << QPoint(0, 8) << QPoint(2, 5);
 }
 
 void TstFrozenTableView::keysRevealCurrent()
@@ -802,7 +839,8 @@ void TstFrozenTableView::missingBarsAndModel()
     QFETCH(bool, frozenRows);
     QFETCH(QString, missing);
     const bool null = missing.startsWith("null");
-    Page page(frozenRows, 30, 10, 2, frozenRows ? 1 : 0, !(null && missing.contains("hbar")), !(null && missing.contains("vbar")));
+    Page page(frozenRows, 30, 10, 2, frozenRows ? 1 : 0, !(null && missing.contains("hbar")),
+              !(null && missing.contains("vbar")));
     if (missing.contains("model")) {
         // No header and a fixed own bar: the viewport keeps its size, so no resize tidies up.
         page.view->horizontalHeader()->hide();

@@ -44,7 +44,7 @@ void TstKwIconCbx::hover_data()
     QTest::newRow("hover picture") << true << false << QColor(Qt::green) << QColor(Qt::green);
     QTest::newRow("no hover picture: empty while hovered") << false << false << QColor() << QColor();
     QTest::newRow("hover picture set while inside waits for the next enter")
-        << false << true << QColor() << QColor(Qt::blue);
+            << false << true << QColor() << QColor(Qt::blue);
 }
 
 void TstKwIconCbx::hover()

@@ -9,7 +9,8 @@
 
 namespace {
 
-MenuItemInfo record(int id, const QString &text, bool enabled = true, bool checkable = false, const QString &icon = QString())
+MenuItemInfo record(int id, const QString &text, bool enabled = true, bool checkable = false,
+                    const QString &icon = QString())
 {
     MenuItemInfo info;
     info.id = id;
@@ -177,9 +178,11 @@ void TstKwMenu::relabel_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("watch list set") << int(KwMenu::Role_Watchlist) << QVariant(1) << 1 << QString::fromUtf8("删除自选");
-    QTest::newRow("watch list clear") << int(KwMenu::Role_Watchlist) << QVariant(0) << 1 << QString::fromUtf8("添加自选");
+    QTest::newRow("watch list clear") << int(KwMenu::Role_Watchlist) << QVariant(0) << 1
+                                      << QString::fromUtf8("添加自选");
     QTest::newRow("monitor set") << int(KwMenu::Role_Monitor) << QVariant(true) << 2 << QString::fromUtf8("删除盯盘");
-    QTest::newRow("monitor clear") << int(KwMenu::Role_Monitor) << QVariant(false) << 2 << QString::fromUtf8("添加盯盘");
+    QTest::newRow("monitor clear") << int(KwMenu::Role_Monitor) << QVariant(false) << 2
+                                   << QString::fromUtf8("添加盯盘");
     QTest::newRow("pin set") << int(KwMenu::Role_Pin) << QVariant(1) << 20 << QString::fromUtf8("置顶");
     QTest::newRow("pin clear") << int(KwMenu::Role_Pin) << QVariant(0) << 20 << QString::fromUtf8("取消置顶");
 }

@@ -18,41 +18,41 @@ namespace {
 
 // Listed here, not read from the plugin, so a widget dropped from the plugin fails.
 const QMap<QString, QString> expectedWidgets = {
-    {"CSubTab", "navigation/csubtab.h"},
-    {"CSubTabPeriod", "navigation/csubtab.h"},
-    {"CSubTabSecondBar", "navigation/csubtab.h"},
-    {"CSubTabThirdBar", "navigation/csubtab.h"},
-    {"NavigatorBar", "navigation/navigatorbar.h"},
-    {"SideBar", "navigation/sidebar.h"},
-    {"StatusBar", "navigation/statusbar.h"},
-    {"BaseStackWidget", "navigation/basestackwidget.h"},
-    {"ScrollWidget", "navigation/scrollwidget.h"},
-    {"SuoLueBorderWidget", "navigation/suolueborderwidget.h"},
-    {"SuolueWidget", "navigation/suolueborderwidget.h"},
-    {"KwLine", "navigation/kwline.h"},
-    {"TitleBar", "window/titlebar.h"},
-    {"WindowControlBox", "window/windowcontrolbox.h"},
-    {"FrozenColTableView", "dataview/frozencoltableview.h"},
-    {"FrozenTableView", "dataview/frozentableview.h"},
-    {"KwIconCbx", "dataview/kwiconcbx.h"},
-    {"CustomComboBox", "dataview/customcombobox.h"},
-    {"QLineEditEx", "dataview/customcombobox.h"},
-    {"KwColorToolButton", "charttools/kwcolortoolbutton.h"},
-    {"KwPenStyleButton", "charttools/kwpentoolbutton.h"},
-    {"KwPenWidthButton", "charttools/kwpentoolbutton.h"},
-    {"KwColorComboBox", "charttools/kwcolorcombobox.h"},
-    {"ColorControlWidget", "charttools/colorcontrolwidget.h"},
-    {"LineControl", "charttools/linecontrol.h"},
-    {"LineTypeControl", "charttools/linecontrol.h"},
-    {"PenStyleToolButton", "charttools/parasettingdialog.h"},
-    {"TypePanel", "charttools/typepanel.h"},
-    {"DrawLineTextPanel", "charttools/drawlinetextpanel.h"},
-    {"BellButton", "widgets/bellbutton.h"},
-    {"KwResultHintPage", "widgets/kwresulthintpage.h"},
-    {"ActivityLabel", "widgets/activitylabel.h"},
-    {"IntroductionButton", "widgets/introductionbutton.h"},
-    {"ViewTipsPanel", "widgets/viewtipspanel.h"},
-    {"KwPixLayer", "widgets/kwpixlayer.h"},
+        {"CSubTab", "navigation/csubtab.h"},
+        {"CSubTabPeriod", "navigation/csubtab.h"},
+        {"CSubTabSecondBar", "navigation/csubtab.h"},
+        {"CSubTabThirdBar", "navigation/csubtab.h"},
+        {"NavigatorBar", "navigation/navigatorbar.h"},
+        {"SideBar", "navigation/sidebar.h"},
+        {"StatusBar", "navigation/statusbar.h"},
+        {"BaseStackWidget", "navigation/basestackwidget.h"},
+        {"ScrollWidget", "navigation/scrollwidget.h"},
+        {"SuoLueBorderWidget", "navigation/suolueborderwidget.h"},
+        {"SuolueWidget", "navigation/suolueborderwidget.h"},
+        {"KwLine", "navigation/kwline.h"},
+        {"TitleBar", "window/titlebar.h"},
+        {"WindowControlBox", "window/windowcontrolbox.h"},
+        {"FrozenColTableView", "dataview/frozencoltableview.h"},
+        {"FrozenTableView", "dataview/frozentableview.h"},
+        {"KwIconCbx", "dataview/kwiconcbx.h"},
+        {"CustomComboBox", "dataview/customcombobox.h"},
+        {"QLineEditEx", "dataview/customcombobox.h"},
+        {"KwColorToolButton", "charttools/kwcolortoolbutton.h"},
+        {"KwPenStyleButton", "charttools/kwpentoolbutton.h"},
+        {"KwPenWidthButton", "charttools/kwpentoolbutton.h"},
+        {"KwColorComboBox", "charttools/kwcolorcombobox.h"},
+        {"ColorControlWidget", "charttools/colorcontrolwidget.h"},
+        {"LineControl", "charttools/linecontrol.h"},
+        {"LineTypeControl", "charttools/linecontrol.h"},
+        {"PenStyleToolButton", "charttools/parasettingdialog.h"},
+        {"TypePanel", "charttools/typepanel.h"},
+        {"DrawLineTextPanel", "charttools/drawlinetextpanel.h"},
+        {"BellButton", "widgets/bellbutton.h"},
+        {"KwResultHintPage", "widgets/kwresulthintpage.h"},
+        {"ActivityLabel", "widgets/activitylabel.h"},
+        {"IntroductionButton", "widgets/introductionbutton.h"},
+        {"ViewTipsPanel", "widgets/viewtipspanel.h"},
+        {"KwPixLayer", "widgets/kwpixlayer.h"},
 };
 
 // The class and the starting geometry of the form widget that domXml describes.
@@ -79,8 +79,8 @@ DomWidget readDomXml(const QString &xml, QString *error)
                 dom.objectName = reader.attributes().value("name").toString();
             } else if (name == QLatin1String("property")) {
                 property = reader.attributes().value("name").toString();
-            } else if (property == QLatin1String("geometry")
-                       && (name == QLatin1String("width") || name == QLatin1String("height"))) {
+            } else if (property == QLatin1String("geometry") &&
+                       (name == QLatin1String("width") || name == QLatin1String("height"))) {
                 const int value = reader.readElementText().toInt();
                 if (name == QLatin1String("width"))
                     dom.size.setWidth(value);
@@ -174,7 +174,8 @@ void TstDesignerPlugin::describesWidget()
     QFile header(QStringLiteral(KW_CONTROLS_SOURCE_DIR "/") + includeFile);
     QVERIFY(header.open(QIODevice::ReadOnly));
     const QRegularExpression declaration(QStringLiteral("class KWCONTROLS_EXPORT %1\\b").arg(className));
-    QVERIFY2(declaration.match(QString::fromUtf8(header.readAll())).hasMatch(), "the include file does not declare the class");
+    QVERIFY2(declaration.match(QString::fromUtf8(header.readAll())).hasMatch(),
+             "the include file does not declare the class");
 
     QVERIFY(!widget->toolTip().isEmpty());
     QVERIFY(!widget->whatsThis().isEmpty());
@@ -219,7 +220,8 @@ void TstDesignerPlugin::makesWidget()
     // as a layout reads it); a bare frame may leave its size to the form.
     const QSize asked = made->sizeHint().expandedTo(made->minimumSize()).boundedTo(made->maximumSize());
     if (made->layout() || made->sizeHint().isValid())
-        QVERIFY2(!asked.isEmpty(), qPrintable(QStringLiteral("asks for %1 x %2").arg(asked.width()).arg(asked.height())));
+        QVERIFY2(!asked.isEmpty(),
+                 qPrintable(QStringLiteral("asks for %1 x %2").arg(asked.width()).arg(asked.height())));
     delete made;
     QVERIFY(form.children().isEmpty());
 }
@@ -242,8 +244,10 @@ void TstDesignerPlugin::startingText_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("check box") << "KwIconCbx" << "CheckBox";
-    QTest::newRow("link label") << "ActivityLabel" << "Link";
+    QTest::newRow("check box") << "KwIconCbx"
+                               << "CheckBox";
+    QTest::newRow("link label") << "ActivityLabel"
+                                << "Link";
     QTest::newRow("tab bar") << "CSubTab" << QString();
 }
 

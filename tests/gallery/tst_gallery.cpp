@@ -69,7 +69,8 @@ void TestGallery::everyPageHasItsPicture()
     for (int y = pageArea.top(); y < pageArea.bottom(); y += 2)
         for (int x = pageArea.left(); x < pageArea.right(); x += 2)
             colours.insert(shot.pixel(x, y));
-    QVERIFY2(colours.size() > 40, qPrintable(QString("%1 has only %2 colours in its page area").arg(file).arg(colours.size())));
+    QVERIFY2(colours.size() > 40,
+             qPrintable(QString("%1 has only %2 colours in its page area").arg(file).arg(colours.size())));
     QVERIFY(m_output.contains("wrote " + QDir::toNativeSeparators(QDir(m_dir.filePath("shots")).filePath(file))));
 }
 

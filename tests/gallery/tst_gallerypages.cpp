@@ -66,8 +66,8 @@ QString textProblem(const QWidget *w)
     int room = w->width();
     int extra = 0;
     if (auto *label = qobject_cast<const QLabel *>(w)) {
-        const bool rich = label->textFormat() == Qt::RichText
-            || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+        const bool rich = label->textFormat() == Qt::RichText ||
+                          (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
         if (!label->wordWrap() && !rich)
             lines = label->text().split('\n', Qt::SkipEmptyParts);
         room = label->contentsRect().width();
@@ -111,7 +111,8 @@ QStringList untitledWindows()
         if (top->windowTitle().isEmpty())
             untitled << describe(top) + " has no window title";
         for (QLabel *caption : top->findChildren<QLabel *>("titleName"))
-            if (caption->window() == top && caption->isVisible() && (caption->text().isEmpty() || caption->text() == "untitled"))
+            if (caption->window() == top && caption->isVisible() &&
+                (caption->text().isEmpty() || caption->text() == "untitled"))
                 untitled << describe(top) + " shows the caption \"" + caption->text() + "\"";
     }
     return untitled;
@@ -137,8 +138,8 @@ bool isDecorative(const QWidget *w)
     if (auto *frame = qobject_cast<const QFrame *>(w))
         if (frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine)
             return true;
-    return qobject_cast<const KwPixLayer *>(w) || qobject_cast<const KwPixTopLayer *>(w)
-        || w->objectName() == "sideLogo" || w->objectName() == "galleryIcon";
+    return qobject_cast<const KwPixLayer *>(w) || qobject_cast<const KwPixTopLayer *>(w) ||
+           w->objectName() == "sideLogo" || w->objectName() == "galleryIcon";
 }
 
 bool insideWebView(const QWidget *w)
@@ -183,7 +184,8 @@ int firstRowOutOfOrder(const QAbstractItemModel *m, int column, Qt::SortOrder or
     for (int row = IndexRows + 1; row < m->rowCount(); ++row) {
         int cmp = 0;
         if (column == 1 || column == 2) {
-            cmp = collator.compare(m->index(row - 1, column).data().toString(), m->index(row, column).data().toString());
+            cmp = collator.compare(m->index(row - 1, column).data().toString(),
+                                   m->index(row, column).data().toString());
         } else {
             const double a = number(m, row - 1, column);
             const double b = number(m, row, column);
@@ -194,7 +196,7 @@ int firstRowOutOfOrder(const QAbstractItemModel *m, int column, Qt::SortOrder or
     }
     return -1;
 }
-}
+} // namespace
 
 class TestGalleryPages : public QObject
 {
@@ -351,7 +353,8 @@ void TestGalleryPages::headerClickSortsQuotes()
     table->selectRow(chosen);
     const QString chosenCode = model->index(chosen, 1).data().toString();
 
-    for (const Qt::SortOrder order : {firstOrder, firstOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder}) {
+    for (const Qt::SortOrder order :
+         {firstOrder, firstOrder == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder}) {
         // A click on the sorted column flips its order; the rows are ordered so that none
         // starts on the column already sorted.
         QVERIFY(header->sortIndicatorSection() != column || header->sortIndicatorOrder() != order);
@@ -393,10 +396,12 @@ void TestGalleryPages::headerClickSortsQuotes()
 
     // The result line speaks of the row as the table shows it.
     const int row = IndexRows + 3;
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, table->visualRect(model->index(row, 2)).center());
-    QCOMPARE(page->resultText(), QString("结果：当前：序号 %1 %2 %3")
-                                     .arg(model->index(row, 0).data().toString(), model->index(row, 1).data().toString(),
-                                          model->index(row, 2).data().toString()));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      table->visualRect(model->index(row, 2)).center());
+    QCOMPARE(page->resultText(),
+             QString("结果：当前：序号 %1 %2 %3")
+                     .arg(model->index(row, 0).data().toString(), model->index(row, 1).data().toString(),
+                          model->index(row, 2).data().toString()));
 }
 
 void TestGalleryPages::tabFollowsReadingOrder_data()
@@ -440,23 +445,32 @@ void TestGalleryPages::tabFollowsReadingOrder()
         visited << focus;
     }
     for (int i = 1; i < visited.size(); ++i)
-        QVERIFY2(!readsBefore(visited[i], visited[i - 1]),
-                 qPrintable(QString("Tab goes from %1 back to %2").arg(describe(visited[i - 1]), describe(visited[i]))));
+        QVERIFY2(
+                !readsBefore(visited[i], visited[i - 1]),
+                qPrintable(QString("Tab goes from %1 back to %2").arg(describe(visited[i - 1]), describe(visited[i]))));
     if (!intoWebPage) {
         for (QWidget *w : page->findChildren<QWidget *>())
             QVERIFY2(!isTabStop(w) || visited.contains(w), qPrintable(describe(w) + " is never reached by Tab"));
     }
     for (QWidget *w : m_window->findChildren<QWidget *>())
-        QVERIFY2(!isDecorative(w) || w->focusPolicy() == Qt::NoFocus, qPrintable(describe(w) + " is a picture that takes focus"));
+        QVERIFY2(!isDecorative(w) || w->focusPolicy() == Qt::NoFocus,
+                 qPrintable(describe(w) + " is a picture that takes focus"));
 }
 
 void TestGalleryPages::popupsHaveTitles_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("button");
-    const QStringList windows{"FrameWidget 框架窗口", "PopupWindow 弹出窗口", "PopupDialog 弹出对话框",
-                              "KwTwinkleFrameDialog 闪烁对话框", "PopupTwinkleFrameDialog 闪烁弹窗", "信息 showInformation",
-                              "询问 showQuestion", "警告 showWarning", "错误 showError", "关于 showAbout"};
+    const QStringList windows{"FrameWidget 框架窗口",
+                              "PopupWindow 弹出窗口",
+                              "PopupDialog 弹出对话框",
+                              "KwTwinkleFrameDialog 闪烁对话框",
+                              "PopupTwinkleFrameDialog 闪烁弹窗",
+                              "信息 showInformation",
+                              "询问 showQuestion",
+                              "警告 showWarning",
+                              "错误 showError",
+                              "关于 showAbout"};
     for (const QString &text : windows)
         QTest::newRow(qPrintable(text)) << 1 << text;
     QTest::newRow("快捷键 KeyTipsDlg") << 7 << "快捷键 KeyTipsDlg";
@@ -496,7 +510,7 @@ void TestGalleryPages::popupsHaveTitles()
 
 void TestGalleryPages::webEngineSettingsKeepTheUsers_data()
 {
-    QTest::addColumn<QByteArray>("flags");   // null: not set
+    QTest::addColumn<QByteArray>("flags"); // null: not set
     QTest::addColumn<QByteArray>("sandbox");
     QTest::newRow("nothing set") << QByteArray() << QByteArray();
     QTest::newRow("the user's flags") << QByteArray("--enable-logging") << QByteArray();
@@ -568,12 +582,14 @@ void TestGalleryPages::languageSwitchKeepsThePage()
         QCOMPARE(m_window->size(), geometry.size().expandedTo(m_window->minimumSize()));
         // The new window took the old one's place on the message bus.
         m_window->page(0)->sendMessage("gallery//quotes", {{"code", "600519"}}, false);
-        QVERIFY2(m_window->page(QuotePage)->resultText().contains("600519"), qPrintable(m_window->page(QuotePage)->resultText()));
+        QVERIFY2(m_window->page(QuotePage)->resultText().contains("600519"),
+                 qPrintable(m_window->page(QuotePage)->resultText()));
         if (press == 1)
             QVERIFY2(m_window->windowTitle() != title, qPrintable(m_window->windowTitle()));
     }
     QCOMPARE(m_window->windowTitle(), title);
-    QCOMPARE(m_window->windowTitle(), GalleryShell::isEnglish() ? QString("KwControls Widget Gallery") : QString("KwControls 控件库演示"));
+    QCOMPARE(m_window->windowTitle(),
+             GalleryShell::isEnglish() ? QString("KwControls Widget Gallery") : QString("KwControls 控件库演示"));
 }
 
 int main(int argc, char *argv[])

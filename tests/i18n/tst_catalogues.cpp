@@ -18,7 +18,7 @@ namespace {
 struct Message
 {
     QString translation;
-    QString type;       // empty when finished; "unfinished", "vanished" or "obsolete"
+    QString type; // empty when finished; "unfinished", "vanished" or "obsolete"
 };
 
 // context, source and disambiguation comment, one key
@@ -153,8 +153,8 @@ void TestCatalogues::inStepWithTheSources()
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(KW_SOURCE_DIR));
     lupdate.setProcessChannelMode(QProcess::MergedChannels);
-    lupdate.start(QStringLiteral(KW_LUPDATE),
-                  QStringList{"-silent", "-locations", "none", "-extensions", "cpp,h,ui"} + folders + QStringList{"-ts", updated});
+    lupdate.start(QStringLiteral(KW_LUPDATE), QStringList{"-silent", "-locations", "none", "-extensions", "cpp,h,ui"} +
+                                                      folders + QStringList{"-ts", updated});
     QVERIFY2(lupdate.waitForFinished(120000), "lupdate did not finish");
     QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0, lupdate.readAll().constData());
 
@@ -164,7 +164,9 @@ void TestCatalogues::inStepWithTheSources()
     for (auto it = fresh.begin(); it != fresh.end(); ++it) {
         const QString where = contextOf(it.key()) + ": \"" + sourceOf(it.key()) + "\"";
         if (it->type == QLatin1String("unfinished"))
-            problems << where + (committed.contains(it.key()) ? " is not translated" : " is new in the sources: run scripts/update-translations");
+            problems << where + (committed.contains(it.key())
+                                         ? " is not translated"
+                                         : " is new in the sources: run scripts/update-translations");
         else if (!it->type.isEmpty())
             problems << where + " is " + it->type + ": no longer in the sources, run scripts/update-translations";
         else if (markers(it->translation) != markers(sourceOf(it.key())))

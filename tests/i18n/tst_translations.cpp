@@ -50,19 +50,19 @@ namespace {
 // What a person sees of the widgets the tests look at.
 struct Shown
 {
-    QStringList boxButtons;     // MesBox: Yes, No, Cancel
-    QString boxTitle;           // MesBox's default title
-    QString boxCloseTip;        // its title bar's close button
-    QStringList colorButtons;   // CustomColorDlg: submit, cancel
+    QStringList boxButtons; // MesBox: Yes, No, Cancel
+    QString boxTitle; // MesBox's default title
+    QString boxCloseTip; // its title bar's close button
+    QStringList colorButtons; // CustomColorDlg: submit, cancel
     QString colorTitle;
-    QString failTitle;          // the update window's failure page
+    QString failTitle; // the update window's failure page
     QString failReason;
     QString failClose;
-    QString failTip;            // the progress line under it
-    QString restart;            // the end page's check box
-    QString dashed;             // a pen style's name
-    QString menuEntry;          // the first entry of the built-in "quoteList" menu
-    QStringList withChinese;    // every visible text that holds Chinese
+    QString failTip; // the progress line under it
+    QString restart; // the end page's check box
+    QString dashed; // a pen style's name
+    QString menuEntry; // the first entry of the built-in "quoteList" menu
+    QStringList withChinese; // every visible text that holds Chinese
 };
 
 // Chinese characters, the common block.
@@ -94,7 +94,8 @@ Shown look()
         MesBox defaulted;
         auto *buttons = box.findChild<QDialogButtonBox *>();
         for (auto which : {QDialogButtonBox::Yes, QDialogButtonBox::No, QDialogButtonBox::Cancel})
-            shown.boxButtons << (buttons && buttons->button(which) ? buttons->button(which)->text() : QString("(none)"));
+            shown.boxButtons << (buttons && buttons->button(which) ? buttons->button(which)->text()
+                                                                   : QString("(none)"));
         shown.boxTitle = defaulted.windowTitle();
         if (auto *close = box.findChild<QAbstractButton *>("closeBtn"))
             shown.boxCloseTip = close->toolTip();
@@ -202,8 +203,8 @@ void TestTranslations::cleanup()
 // texts are exactly the Chinese they are written in.
 void TestTranslations::chineseAsWritten_data()
 {
-    QTest::addColumn<QStringList>("library");   // KwControls::installTranslator calls, in order
-    QTest::addColumn<QString>("system");        // KwUpdate's system locale; empty: not called
+    QTest::addColumn<QStringList>("library"); // KwControls::installTranslator calls, in order
+    QTest::addColumn<QString>("system"); // KwUpdate's system locale; empty: not called
     QTest::addColumn<bool>("updaterEnglish");
     QTest::newRow("no catalogue") << QStringList() << QString() << false;
     QTest::newRow("Chinese asked for") << QStringList{"zh_CN"} << QString() << false;
@@ -317,8 +318,8 @@ void TestTranslations::updaterPicturesFollowTheLocale()
         return QResource(":/img/" + name, locale).uncompressedData();
     };
     const QLocale chinese(QLocale::Chinese, QLocale::China);
-    const QStringList worded{"install-update-BG_03.png", "Update-BG.png", "Update complete-BG.png",
-                             "Update failed-BG.png", "install-button02.png", "install-button03.png",
+    const QStringList worded{"install-update-BG_03.png",   "Update-BG.png",        "Update complete-BG.png",
+                             "Update failed-BG.png",       "install-button02.png", "install-button03.png",
                              "install-button04_hover.png", "install-button05.png"};
     for (const QString &name : worded) {
         QVERIFY2(!picture(name, chinese).isEmpty(), qPrintable(name));

@@ -15,7 +15,7 @@ int checkedCount(CSubTab &bar)
         n += b->isChecked();
     return n;
 }
-}
+} // namespace
 
 class TestCSubTab : public QObject
 {
@@ -42,8 +42,8 @@ void TestCSubTab::ids_data()
     QTest::newRow("explicit then count") << QStringList{"A@-1", "B@7", "C@-1"} << QStringList{"0=A", "7=B", "2=C"};
     QTest::newRow("count taken skips on") << QStringList{"A@2", "B@-1", "C@-1"} << QStringList{"2=A", "1=B", "3=C"};
     QTest::newRow("used id refused") << QStringList{"A@-1", "B@0"} << QStringList{"0=A"};
-    QTest::newRow("addButtons after three") << QStringList{"A@-1", "B@-1", "C@-1", "+D,E"}
-                                            << QStringList{"0=A", "1=B", "2=C", "3=D", "4=E"};
+    QTest::newRow("addButtons after three")
+            << QStringList{"A@-1", "B@-1", "C@-1", "+D,E"} << QStringList{"0=A", "1=B", "2=C", "3=D", "4=E"};
     QTest::newRow("addButtons around explicit") << QStringList{"A@1", "+B,C"} << QStringList{"1=A", "2=B", "3=C"};
     QTest::newRow("setButtons restarts at 0") << QStringList{"A@5", "B@-1", "=C,D"} << QStringList{"0=C", "1=D"};
 }

@@ -40,7 +40,7 @@ struct Pages
     }
     QList<Page *> pages;
 };
-}
+} // namespace
 
 class TestStackContainers : public QObject
 {
@@ -209,14 +209,16 @@ void TestStackContainers::survivesDeletionsInAnyOrder()
         QCOMPARE(container->count(), stack ? static_cast<QStackedWidget *>(stack.data())->count() : 0);
         for (int i = 0; i < container->count(); ++i) {
             container->setCurrWidget(i, true, QString());
-            QCOMPARE(container->currKwObject() == nullptr, container->currWidget() == presenterPage && deleted == "presenter");
+            QCOMPARE(container->currKwObject() == nullptr,
+                     container->currWidget() == presenterPage && deleted == "presenter");
             if (auto *page = dynamic_cast<Page *>(container->currWidget()))
                 QCOMPARE(container->currKwObject(), static_cast<KwObject *>(page));
         }
         container->setStockCode("600000");
         for (const QPointer<Page> &page : watch) {
             if (page)
-                QCOMPARE(page->calls.contains("code 600000"), static_cast<QStackedWidget *>(stack.data())->indexOf(page) >= 0);
+                QCOMPARE(page->calls.contains("code 600000"),
+                         static_cast<QStackedWidget *>(stack.data())->indexOf(page) >= 0);
         }
         QCOMPARE(presenter.codes.contains("600000"), deleted != "presenter" && deleted != "stack");
     }

@@ -171,7 +171,6 @@ int TestKwUpdateProcess::endWithEscape(QProcess *run)
         QProcess key;
         key.start("xdotool", {"key", "--window", QString::fromLatin1(window), "Escape"});
         key.waitForFinished();
-
     }
     if (!run->waitForFinished(5000) || run->exitStatus() != QProcess::NormalExit)
         return -1;
@@ -193,7 +192,7 @@ qint64 TestKwUpdateProcess::bytesBeside() const
 void TestKwUpdateProcess::runsFromParameterFile_data()
 {
     QTest::addColumn<bool>("withDir");
-    QTest::addColumn<bool>("fromInstallation");   // started with the installation as working folder
+    QTest::addColumn<bool>("fromInstallation"); // started with the installation as working folder
     QTest::addColumn<QString>("expectedLine");
     QTest::newRow("update") << true << false << "compressed files:";
     QTest::newRow("update started from the installation") << true << true << "compressed files:";
@@ -220,7 +219,7 @@ void TestKwUpdateProcess::runsFromParameterFile()
         QCOMPARE(snapshot(inst()), m_old);
         QCOMPARE(m_server->requests, 0);
     }
-    QVERIFY(run->state() == QProcess::Running);     // waits for the user
+    QVERIFY(run->state() == QProcess::Running); // waits for the user
     QCOMPARE(endWithEscape(run), withDir ? 0 : 1);
 
     const QStringList lines = logOf().split('\n');
@@ -228,7 +227,8 @@ void TestKwUpdateProcess::runsFromParameterFile()
     QVERIFY(!lines.join('\n').contains("ooo"));
     QCOMPARE(leftovers(inst()), QStringList());
     if (withDir) {
-        QCOMPARE(lines.first(), "void Updater::startUpdate(QString, QString) download pack path: " + m_server->url("/pkg.zip"));
+        QCOMPARE(lines.first(),
+                 "void Updater::startUpdate(QString, QString) download pack path: " + m_server->url("/pkg.zip"));
         QVERIFY(lines.contains("download finished"));
         QVERIFY(lines.contains("compressed:" + inst() + ".kwupdate-pkg/kwfn_update.zip to:" + inst()));
     }
@@ -266,7 +266,7 @@ void TestKwUpdateProcess::overlappingRunsExcludeEachOther()
 void TestKwUpdateProcess::killedRunIsRepairedByTheNext_data()
 {
     QTest::addColumn<QByteArray>("stage");
-    QTest::addColumn<bool>("newInPlace");      // the swap had gone through when the run died
+    QTest::addColumn<bool>("newInPlace"); // the swap had gone through when the run died
     QTest::newRow("download") << QByteArray("download") << false;
     QTest::newRow("staging") << QByteArray("staging") << false;
     QTest::newRow("checked, before staging") << QByteArray("verified") << false;
@@ -281,7 +281,7 @@ void TestKwUpdateProcess::killedRunIsRepairedByTheNext()
     QFETCH(bool, newInPlace);
     QProcess *killed = launch(describe("/pkg.zip", m_package), inst(), stage);
     QVERIFY(waitForLog("test pause at " + stage));
-    killed->kill();     // as power loss or the task manager would
+    killed->kill(); // as power loss or the task manager would
     QVERIFY(killed->waitForFinished());
 
     // The next run, whatever becomes of it (here: its package is gone), repairs first.
@@ -295,9 +295,9 @@ void TestKwUpdateProcess::killedRunIsRepairedByTheNext()
 void TestKwUpdateProcess::hostilePackagesAndServers_data()
 {
     QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<QString>("description");   // "" a description of the body as it is
+    QTest::addColumn<QString>("description"); // "" a description of the body as it is
     QTest::addColumn<QString>("logged");
-    QTest::addColumn<bool>("chunked");          // no length announced
+    QTest::addColumn<bool>("chunked"); // no length announced
 
     // 300 MB of zeros packs into some 300 KB.
     QVERIFY(makeZip(m_root.path() + "/bomb.zip", {clientEntry(), {"zeros.bin", QByteArray(300 << 20, '\0')}}));
@@ -306,18 +306,20 @@ void TestKwUpdateProcess::hostilePackagesAndServers_data()
     info.url = "/pkg.zip";
     info.sha256 = QString(64, 'c');
     QTest::newRow("bomb with a wrong checksum") << bomb << VerInfoParse::toText(info) << "has checksum" << false;
-    QTest::newRow("bomb with its checksum") << bomb << "" << "more than 200 times" << false;
+    QTest::newRow("bomb with its checksum") << bomb << ""
+                                            << "more than 200 times" << false;
     info.sha256.clear();
     info.size = 1000;
-    QTest::newRow("server announces more than described") << QByteArray(20 << 20, 'x') << VerInfoParse::toText(info)
-                                                          << "more than the 1000 allowed" << false;
-    QTest::newRow("server keeps sending") << QByteArray(20 << 20, 'x') << VerInfoParse::toText(info)
-                                          << "more than the 1000 bytes allowed" << true;
+    QTest::newRow("server announces more than described")
+            << QByteArray(20 << 20, 'x') << VerInfoParse::toText(info) << "more than the 1000 allowed" << false;
+    QTest::newRow("server keeps sending")
+            << QByteArray(20 << 20, 'x') << VerInfoParse::toText(info) << "more than the 1000 bytes allowed" << true;
 
     QVERIFY(makeZip(m_root.path() + "/nul.zip", {clientEntry(), {"kwfnd.exe_.bak", "evil"}}));
     QByteArray nul = readAll(m_root.path() + "/nul.zip");
     nul.replace("kwfnd.exe_.bak", QByteArray("kwfnd.exe\0.bak", 14));
-    QTest::newRow("NUL in an entry name") << nul << "" << "holds a NUL byte" << false;
+    QTest::newRow("NUL in an entry name") << nul << ""
+                                          << "holds a NUL byte" << false;
 }
 
 void TestKwUpdateProcess::hostilePackagesAndServers()
@@ -383,17 +385,25 @@ void TestKwUpdateProcess::refusesFolders()
 
 void TestKwUpdateProcess::boundedInputs_data()
 {
-    QTest::addColumn<QString>("what");       // which input is replaced
-    QTest::addColumn<QString>("by");         // "fifo", "zero" (a link to /dev/zero), "huge", "none"
+    QTest::addColumn<QString>("what"); // which input is replaced
+    QTest::addColumn<QString>("by"); // "fifo", "zero" (a link to /dev/zero), "huge", "none"
     QTest::addColumn<bool>("updates");
-    QTest::newRow("parameter file missing") << "params" << "none" << false;
-    QTest::newRow("parameter file of 1.1 GB") << "params" << "huge" << false;
-    QTest::newRow("parameter file is a FIFO") << "params" << "fifo" << false;
-    QTest::newRow("description file of 1.1 GB") << "description" << "huge" << false;
-    QTest::newRow("description file is a FIFO") << "description" << "fifo" << false;
-    QTest::newRow("description file is /dev/zero") << "description" << "zero" << false;
-    QTest::newRow("kwcfg.json is a FIFO") << "config" << "fifo" << true;
-    QTest::newRow("kwcfg.json links to /dev/zero") << "config" << "zero" << true;
+    QTest::newRow("parameter file missing") << "params"
+                                            << "none" << false;
+    QTest::newRow("parameter file of 1.1 GB") << "params"
+                                              << "huge" << false;
+    QTest::newRow("parameter file is a FIFO") << "params"
+                                              << "fifo" << false;
+    QTest::newRow("description file of 1.1 GB") << "description"
+                                                << "huge" << false;
+    QTest::newRow("description file is a FIFO") << "description"
+                                                << "fifo" << false;
+    QTest::newRow("description file is /dev/zero") << "description"
+                                                   << "zero" << false;
+    QTest::newRow("kwcfg.json is a FIFO") << "config"
+                                          << "fifo" << true;
+    QTest::newRow("kwcfg.json links to /dev/zero") << "config"
+                                                   << "zero" << true;
 }
 
 void TestKwUpdateProcess::boundedInputs()
@@ -401,9 +411,9 @@ void TestKwUpdateProcess::boundedInputs()
     QFETCH(QString, what);
     QFETCH(QString, by);
     QFETCH(bool, updates);
-    const QString path = what == "params" ? tmp() + "/updateparam.txt"
-        : what == "description" ? m_dir.path() + "/description.json"
-                                : allUsers() + "/config/kwcfg.json";
+    const QString path = what == "params"        ? tmp() + "/updateparam.txt"
+                         : what == "description" ? m_dir.path() + "/description.json"
+                                                 : allUsers() + "/config/kwcfg.json";
     QString description = describe("/pkg.zip", m_package);
     if (what == "description") {
         writeFile(path, description.toUtf8());
@@ -472,17 +482,24 @@ void TestKwUpdateProcess::logNeverFollowsLinks()
 
 void TestKwUpdateProcess::signedPackages_data()
 {
-    QTest::addColumn<QString>("signer");      // key folder; "" unsigned
-    QTest::addColumn<QString>("damage");      // "", "legacy", "tampered", "malformed"
-    QTest::addColumn<bool>("trustKey");       // the installation carries key a
-    QTest::addColumn<QString>("logged");      // "" installed
-    QTest::newRow("signed") << "key a" << "" << true << "";
-    QTest::newRow("signed the legacy way") << "key a" << "legacy" << true << "";
-    QTest::newRow("tampered, checksum matching") << "key a" << "tampered" << true << "does not verify";
-    QTest::newRow("signed by another key") << "key b" << "" << true << "signature made by key";
-    QTest::newRow("unsigned") << "" << "" << true << "not signed";
-    QTest::newRow("malformed signature") << "key a" << "malformed" << true << "malformed";
-    QTest::newRow("unsigned, no trusted key") << "" << "" << false << "";
+    QTest::addColumn<QString>("signer"); // key folder; "" unsigned
+    QTest::addColumn<QString>("damage"); // "", "legacy", "tampered", "malformed"
+    QTest::addColumn<bool>("trustKey"); // the installation carries key a
+    QTest::addColumn<QString>("logged"); // "" installed
+    QTest::newRow("signed") << "key a"
+                            << "" << true << "";
+    QTest::newRow("signed the legacy way") << "key a"
+                                           << "legacy" << true << "";
+    QTest::newRow("tampered, checksum matching") << "key a"
+                                                 << "tampered" << true << "does not verify";
+    QTest::newRow("signed by another key") << "key b"
+                                           << "" << true << "signature made by key";
+    QTest::newRow("unsigned") << ""
+                              << "" << true << "not signed";
+    QTest::newRow("malformed signature") << "key a"
+                                         << "malformed" << true << "malformed";
+    QTest::newRow("unsigned, no trusted key") << ""
+                                              << "" << false << "";
 }
 
 void TestKwUpdateProcess::signedPackages()
@@ -497,10 +514,11 @@ void TestKwUpdateProcess::signedPackages()
 
     const QString file = m_dir.path() + "/pkg.zip";
     writeFile(file, m_package);
-    QByteArray signature = signer.isEmpty() ? QByteArray() : minisignSignature(m_root.path() + "/" + signer, file, damage == "legacy");
+    QByteArray signature =
+            signer.isEmpty() ? QByteArray() : minisignSignature(m_root.path() + "/" + signer, file, damage == "legacy");
     QByteArray body = m_package;
     if (damage == "tampered")
-        body[body.size() / 2] = char(body.at(body.size() / 2) ^ 1);     // the checksum follows the change
+        body[body.size() / 2] = char(body.at(body.size() / 2) ^ 1); // the checksum follows the change
     else if (damage == "malformed")
         signature.replace(signature.indexOf('\n') + 5, 3, "!!!");
     m_server->routes.insert("/pkg.zip", LoopbackServer::route(200, body));
@@ -523,7 +541,12 @@ void TestKwUpdateProcess::trustedKeyComesFromTheInstallation()
     const QString file = m_dir.path() + "/rotating.zip";
     QVERIFY(makeZip(file, rotating));
 
-    struct Step { QString zip; QString key; bool installs; };
+    struct Step
+    {
+        QString zip;
+        QString key;
+        bool installs;
+    };
     const QList<Step> steps{{file, "key a", true}, {file, "key a", false}, {file, "key b", true}};
     for (const Step &step : steps) {
         const QByteArray body = readAll(step.zip);

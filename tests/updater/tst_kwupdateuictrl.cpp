@@ -26,10 +26,14 @@ void TestKwUpdateUiCtrl::pageIsStyledWhenMade_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("frameName");
     QTest::addColumn<QString>("button");
-    QTest::newRow("start") << int(UpdatePage::Start) << "UpdateStartFrame" << "btn_start_right";
-    QTest::newRow("progress") << int(UpdatePage::Progress) << "UpdateMidFrame" << "btn_mid_cancle";
-    QTest::newRow("end") << int(UpdatePage::End) << "UpdateEndFrame" << "btn_end_over";
-    QTest::newRow("failure") << int(UpdatePage::Failure) << "UpdateFailFrame" << "btn_fail_close";
+    QTest::newRow("start") << int(UpdatePage::Start) << "UpdateStartFrame"
+                           << "btn_start_right";
+    QTest::newRow("progress") << int(UpdatePage::Progress) << "UpdateMidFrame"
+                              << "btn_mid_cancle";
+    QTest::newRow("end") << int(UpdatePage::End) << "UpdateEndFrame"
+                         << "btn_end_over";
+    QTest::newRow("failure") << int(UpdatePage::Failure) << "UpdateFailFrame"
+                             << "btn_fail_close";
 }
 
 void TestKwUpdateUiCtrl::pageIsStyledWhenMade()

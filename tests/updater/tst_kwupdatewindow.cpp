@@ -162,7 +162,7 @@ void TestKwUpdateWindow::completesAndRestarts()
         QTest::qWait(300);
         QVERIFY(!QFileInfo::exists(inst() + "/started.txt"));
     }
-    QVERIFY(m_window->close());     // the end page may be closed
+    QVERIFY(m_window->close()); // the end page may be closed
 }
 
 void TestKwUpdateWindow::cancelDuringDownloadKeepsInstallation()
@@ -197,11 +197,11 @@ void TestKwUpdateWindow::cancelAfterReplacementRestores()
 
 void TestKwUpdateWindow::failureKeepsInstallation_data()
 {
-    QTest::addColumn<QString>("path");          // what the version description points at
-    QTest::addColumn<QByteArray>("body");       // what the server answers there
+    QTest::addColumn<QString>("path"); // what the version description points at
+    QTest::addColumn<QByteArray>("body"); // what the server answers there
     QTest::addColumn<qint64>("sendBytes");
     QTest::addColumn<bool>("wrongSum");
-    QTest::addColumn<QString>("dir");           // "inst" for the real installation
+    QTest::addColumn<QString>("dir"); // "inst" for the real installation
     QTest::addColumn<bool>("fetched");
     QTest::addColumn<UpdateFailure>("cause");
 
@@ -219,8 +219,10 @@ void TestKwUpdateWindow::failureKeepsInstallation_data()
     QTest::newRow("truncated") << "/pkg.zip" << good << qint64(good.size() / 2) << false << "inst" << true << N;
     QTest::newRow("longer than described") << "/pkg.zip" << good << qint64(-1) << false << "inst" << true << N;
     QTest::newRow("corrupt zip") << "/pkg.zip" << QByteArray(4000, 'z') << qint64(-1) << false << "inst" << true << P;
-    QTest::newRow("parent entry") << "/pkg.zip" << readAll(m_root.path() + "/parent.zip") << qint64(-1) << false << "inst" << true << P;
-    QTest::newRow("absolute entry") << "/pkg.zip" << readAll(m_root.path() + "/absolute.zip") << qint64(-1) << false << "inst" << true << P;
+    QTest::newRow("parent entry") << "/pkg.zip" << readAll(m_root.path() + "/parent.zip") << qint64(-1) << false
+                                  << "inst" << true << P;
+    QTest::newRow("absolute entry") << "/pkg.zip" << readAll(m_root.path() + "/absolute.zip") << qint64(-1) << false
+                                    << "inst" << true << P;
     QTest::newRow("checksum mismatch") << "/pkg.zip" << good << qint64(-1) << true << "inst" << true << P;
     QTest::newRow("empty updateDir") << "/pkg.zip" << good << qint64(-1) << false << "" << false << F;
     QTest::newRow("relative updateDir") << "/pkg.zip" << good << qint64(-1) << false << "kwfn" << false << F;

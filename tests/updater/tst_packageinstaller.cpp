@@ -80,7 +80,7 @@ bool TestPackageInstaller::stage(PackageInstaller &installer, QStringList *files
 void TestPackageInstaller::refusesDangerousFolders_data()
 {
     QTest::addColumn<QString>("dir");
-    QTest::addColumn<bool>("byPath");     // refused on the path alone, before anything is looked at
+    QTest::addColumn<bool>("byPath"); // refused on the path alone, before anything is looked at
     QTest::addColumn<bool>("refused");
     const QString home = QDir::homePath();
     const QString somewhere = m_root.path() + "/somewhere/kwfn";
@@ -179,7 +179,7 @@ void TestPackageInstaller::installsGoodPackage()
 
     QCOMPARE(readAll(inst() + "/data/quotes.txt"), entries.at(1).data);
     QVERIFY(QFileInfo(inst() + "/kwfnd.exe").isExecutable());
-    QVERIFY(!QFileInfo::exists(inst() + "/.settings"));     // replaced, not merged
+    QVERIFY(!QFileInfo::exists(inst() + "/.settings")); // replaced, not merged
     QCOMPARE(leftovers(inst()), QStringList());
 }
 
@@ -194,7 +194,8 @@ void TestPackageInstaller::badPackageKeepsInstallation_data()
     QTest::newRow("not a zip") << good << QByteArray("corrupt");
     QTest::newRow("damaged entry") << good << QByteArray("crc");
     QTest::newRow("NUL in a name") << QList<Entry>{clientEntry(), {"kwfnd.exe_.bak", "evil"}} << QByteArray("nul");
-    QTest::newRow("entry larger than declared") << QList<Entry>{{"data.bin", QByteArray(5000, 'q')}} << QByteArray("lie");
+    QTest::newRow("entry larger than declared")
+            << QList<Entry>{{"data.bin", QByteArray(5000, 'q')}} << QByteArray("lie");
     QTest::newRow("empty package") << QList<Entry>() << QByteArray();
     QTest::newRow("parent entry") << (good + QList<Entry>{{"../escaped.txt", "x"}}) << QByteArray();
     QTest::newRow("absolute entry") << (good + QList<Entry>{{"/tmp/escaped.txt", "x"}}) << QByteArray();

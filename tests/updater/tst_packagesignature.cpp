@@ -68,13 +68,12 @@ private slots:
 
 private:
     int minisign(const QStringList &args) const;
-    QByteArray sign(const QByteArray &data, bool legacy, const QString &key = "a",
-                    const QByteArray &comment = Comment);
+    QByteArray sign(const QByteArray &data, bool legacy, const QString &key = "a", const QByteArray &comment = Comment);
     // Gives `sig` a fresh trusted-comment signature, so only the package signature is tested.
     QByteArray resigned(const QByteArray &sig) const;
     QByteArray neutralRSignature(const QByteArray &message) const;
-    Outcome verify(const QByteArray &sig, const QByteArray &data, int chunk = 4096,
-                   QString *why = nullptr, QString *comment = nullptr) const;
+    Outcome verify(const QByteArray &sig, const QByteArray &data, int chunk = 4096, QString *why = nullptr,
+                   QString *comment = nullptr) const;
     QString path(const QString &name) const { return m_dir.path() + '/' + name; }
 
     QTemporaryDir m_dir;
@@ -99,8 +98,15 @@ QByteArray TestPackageSignature::sign(const QByteArray &data, bool legacy, const
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
         return {};
     file.close();
-    QStringList args {"-S", "-s", path(key + "/sec"), "-m", path("pkg"), "-x", path("pkg.minisig"),
-                      "-t", QString::fromUtf8(comment)};
+    QStringList args{"-S",
+                     "-s",
+                     path(key + "/sec"),
+                     "-m",
+                     path("pkg"),
+                     "-x",
+                     path("pkg.minisig"),
+                     "-t",
+                     QString::fromUtf8(comment)};
     if (legacy)
         args << "-l";
     QFile sig(path("pkg.minisig"));
@@ -111,8 +117,8 @@ QByteArray TestPackageSignature::resigned(const QByteArray &sig) const
 {
     const QByteArray message = blobOf(sig).mid(10) + sig.split('\n').at(2).mid(17);
     QByteArray global(crypto_sign_BYTES, '\0');
-    crypto_sign_detached(reinterpret_cast<unsigned char *>(global.data()), nullptr, uc(message),
-                         message.size(), uc(m_secretKey));
+    crypto_sign_detached(reinterpret_cast<unsigned char *>(global.data()), nullptr, uc(message), message.size(),
+                         uc(m_secretKey));
     return withLine(sig, 3, global.toBase64());
 }
 
@@ -138,8 +144,8 @@ QByteArray TestPackageSignature::neutralRSignature(const QByteArray &message) co
     return r + QByteArray(reinterpret_cast<const char *>(s), 32);
 }
 
-Outcome TestPackageSignature::verify(const QByteArray &sig, const QByteArray &data, int chunk,
-                                     QString *why, QString *comment) const
+Outcome TestPackageSignature::verify(const QByteArray &sig, const QByteArray &data, int chunk, QString *why,
+                                     QString *comment) const
 {
     PackageSignature check;
     if (!check.begin(m_key, sig, why))
@@ -193,8 +199,7 @@ void TestPackageSignature::parsesPublicKey_data()
     QTest::newRow("41 bytes") << blob.left(41).toBase64() << false;
     QTest::newRow("43 bytes") << (blob + 'x').toBase64() << false;
     QTest::newRow("other algorithm") << ("ED" + blob.mid(2)).toBase64() << false;
-    QTest::newRow("small-order point") << (blob.left(10) + QByteArray(32, '\0')).toBase64()
-                                       << false;
+    QTest::newRow("small-order point") << (blob.left(10) + QByteArray(32, '\0')).toBase64() << false;
     QTest::newRow("over 4 KB") << lines.at(0) + QByteArray(4200, 'x') + '\n' + lines.at(1) << false;
 }
 
@@ -271,8 +276,7 @@ void TestPackageSignature::refusesTamperedTrustedComment_data()
         const char *kind = legacy ? "legacy" : "prehashed";
         const QByteArray sig = sign(package(100), legacy);
         const QByteArray line3 = sig.split('\n').at(2);
-        QTest::addRow("%s, comment changed", kind)
-            << withLine(sig, 2, QByteArray(line3).replace("2.4.1", "2.4.2"));
+        QTest::addRow("%s, comment changed", kind) << withLine(sig, 2, QByteArray(line3).replace("2.4.1", "2.4.2"));
         QTest::addRow("%s, comment extended", kind) << withLine(sig, 2, line3 + " ");
         QTest::addRow("%s, comment emptied", kind) << withLine(sig, 2, "trusted comment: ");
         QByteArray global = QByteArray::fromBase64(sig.split('\n').at(3));
@@ -281,7 +285,7 @@ void TestPackageSignature::refusesTamperedTrustedComment_data()
         // Lines 3 and 4 lifted from the signature of another package, as signed.
         const QByteArrayList lifted = sign(package(200), legacy, "a", "kwfn 9.9.9").split('\n');
         QTest::addRow("%s, comment of another package", kind)
-            << withLine(withLine(sig, 2, lifted.at(2)), 3, lifted.at(3));
+                << withLine(withLine(sig, 2, lifted.at(2)), 3, lifted.at(3));
     }
 }
 
@@ -313,8 +317,7 @@ void TestPackageSignature::refusesMalformedSignature_data()
     QTest::newRow("algorithm lower case") << withBlob(sig, "ed" + blob.mid(2));
     QTest::newRow("no trusted comment") << withLine(sig, 2, "trusted comment:" + Comment);
     QTest::newRow("line 4 junk") << withLine(sig, 3, "%" + lines.at(3).mid(1));
-    QTest::newRow("line 4 of 63 bytes")
-        << withLine(sig, 3, QByteArray::fromBase64(lines.at(3)).left(63).toBase64());
+    QTest::newRow("line 4 of 63 bytes") << withLine(sig, 3, QByteArray::fromBase64(lines.at(3)).left(63).toBase64());
     QTest::newRow("over 64 KB") << withLine(sig, 0, "untrusted comment: " + QByteArray(66000, 'x'));
     QTest::newRow("public key file") << m_pubText;
 }
@@ -369,8 +372,8 @@ void TestPackageSignature::agreesWithMinisign()
         blob[42 + 5] = char(blob[42 + 5] ^ 0x10);
     } else if (change == "S+L") {
         // L = 2^252 + 27742317777372353535851937790883648493, little-endian.
-        const QByteArray order = QByteArray::fromHex(
-            "edd3f55c1a631258d69cf7a2def9de1400000000000000000000000000000010");
+        const QByteArray order =
+                QByteArray::fromHex("edd3f55c1a631258d69cf7a2def9de1400000000000000000000000000000010");
         int carry = 0;
         for (int i = 0; i < 32; ++i) {
             carry += quint8(blob[42 + i]) + quint8(order[i]);
@@ -379,8 +382,7 @@ void TestPackageSignature::agreesWithMinisign()
         }
     } else if (change == "neutral R") {
         QByteArray hash(64, '\0');
-        crypto_generichash(reinterpret_cast<unsigned char *>(hash.data()), 64,
-                           uc(data), data.size(), nullptr, 0);
+        crypto_generichash(reinterpret_cast<unsigned char *>(hash.data()), 64, uc(data), data.size(), nullptr, 0);
         blob = blob.left(10) + neutralRSignature(legacy ? data : hash);
     } else if (change == "package") {
         data[1234] = char(data[1234] ^ 0x01);
@@ -399,8 +401,7 @@ void TestPackageSignature::agreesWithMinisign()
     QVERIFY(pkgFile.open(QIODevice::WriteOnly) && pkgFile.write(data) == data.size());
     sigFile.close();
     pkgFile.close();
-    const int tool = minisign({"-V", "-q", "-p", path("a/pub"), "-m", path("changed"),
-                               "-x", path("changed.minisig")});
+    const int tool = minisign({"-V", "-q", "-p", path("a/pub"), "-m", path("changed"), "-x", path("changed.minisig")});
     QVERIFY(tool == 0 || tool == 1);
 
     QString why;

@@ -26,7 +26,7 @@ struct Entry
     QString name;
     QByteArray data;
     bool executable = false;
-    bool link = false;      // a symbolic link whose target is `data`
+    bool link = false; // a symbolic link whose target is `data`
 };
 
 inline bool makeZip(const QString &path, const QList<Entry> &entries)
@@ -85,7 +85,8 @@ inline QString sha256Hex(const QByteArray &data)
 inline QMap<QString, QByteArray> snapshot(const QString &dir)
 {
     QMap<QString, QByteArray> out;
-    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QFileInfo info = it.fileInfo();

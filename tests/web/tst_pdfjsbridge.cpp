@@ -26,7 +26,10 @@ private slots:
     void waitIsBounded();
 
 private:
-    static int pagesCount(PdfJsBridge &view) { return view.invokeJavaScriptAndWaitForResult("PDFViewerApplication.pagesCount").toInt(); }
+    static int pagesCount(PdfJsBridge &view)
+    {
+        return view.invokeJavaScriptAndWaitForResult("PDFViewerApplication.pagesCount").toInt();
+    }
     int pagesCount() { return pagesCount(*m_view); }
     static std::unique_ptr<PdfJsBridge> viewer();
     static QUrl publish(PdfJsBridge &bridge, const QByteArray &bytes);
@@ -48,7 +51,8 @@ std::unique_ptr<PdfJsBridge> TestPdfJsBridge::viewer()
 // one that only notes the URL.
 QUrl TestPdfJsBridge::publish(PdfJsBridge &bridge, const QByteArray &bytes)
 {
-    bridge.invokeJavaScriptAndWaitForResult("window.qpdf_ShowPdfFromHost = function (url) { window.__url = url; }; true");
+    bridge.invokeJavaScriptAndWaitForResult(
+            "window.qpdf_ShowPdfFromHost = function (url) { window.__url = url; }; true");
     bridge.showPdfData(bytes);
     return QUrl(bridge.invokeJavaScriptAndWaitForResult("window.__url").toString());
 }
@@ -56,11 +60,11 @@ QUrl TestPdfJsBridge::publish(PdfJsBridge &bridge, const QByteArray &bytes)
 // What the page of `reader` gets at `url`: "<status>:<byte count>", or "refused".
 QString TestPdfJsBridge::read(PdfJsBridge &reader, const QUrl &url)
 {
-    reader.invokeJavaScriptAndWaitForResult(QString(
-        "window.__read = null; var x = new XMLHttpRequest(); x.open('GET', %1); x.responseType = 'arraybuffer';"
-        "x.onload = function () { window.__read = x.status + ':' + x.response.byteLength; };"
-        "x.onerror = x.onabort = function () { window.__read = 'refused'; }; x.send(); true")
-                                                .arg(PdfJsBridge::scriptLiteral(url.toString())));
+    reader.invokeJavaScriptAndWaitForResult(
+            QString("window.__read = null; var x = new XMLHttpRequest(); x.open('GET', %1); x.responseType = 'arraybuffer';"
+                    "x.onload = function () { window.__read = x.status + ':' + x.response.byteLength; };"
+                    "x.onerror = x.onabort = function () { window.__read = 'refused'; }; x.send(); true")
+                    .arg(PdfJsBridge::scriptLiteral(url.toString())));
     QElapsedTimer clock;
     clock.start();
     QString result;
@@ -100,11 +104,14 @@ void TestPdfJsBridge::showsBase64AndFiles()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(samplePdf(3));
     file.close();
-    m_view->invokeJavaScript(QString("qpdf_ShowPdfFile(%1)").arg(QString("\"%1\"").arg(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded))));
+    m_view->invokeJavaScript(
+            QString("qpdf_ShowPdfFile(%1)")
+                    .arg(QString("\"%1\"").arg(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded))));
     QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), 3, 15000);
 
     // Clearing the search keeps the document.
-    QCOMPARE(m_view->invokeJavaScriptAndWaitForResult("PDFViewerApplication.findController.reset(); 'done'").toString(), QString("done"));
+    QCOMPARE(m_view->invokeJavaScriptAndWaitForResult("PDFViewerApplication.findController.reset(); 'done'").toString(),
+             QString("done"));
     QCOMPARE(pagesCount(), 3);
 
     m_view->close();
@@ -135,11 +142,15 @@ void TestPdfJsBridge::longLiteralsArriveWhole_data()
     text += QString::fromUtf8("\U0001F600季度");
     while (text.size() < PdfJsBridge::PieceThreshold + 1000)
         text += QString::fromUtf8("报告 report ");
-    QTest::newRow("joined") << "__take('" << "')" << text;
-    QTest::newRow("member call, semicolon") << "window.__holder.take('" << "');  " << text;
-    QTest::newRow("receiver") << "__collect('" << "')" << text;
+    QTest::newRow("joined") << "__take('"
+                            << "')" << text;
+    QTest::newRow("member call, semicolon") << "window.__holder.take('"
+                                            << "');  " << text;
+    QTest::newRow("receiver") << "__collect('"
+                              << "')" << text;
     // Not the plain form: the script runs as it stands and the escape keeps its meaning.
-    QTest::newRow("escaped quote") << "__take('it\\'s " << "')" << text;
+    QTest::newRow("escaped quote") << "__take('it\\'s "
+                                   << "')" << text;
 }
 
 void TestPdfJsBridge::longLiteralsArriveWhole()
@@ -148,15 +159,15 @@ void TestPdfJsBridge::longLiteralsArriveWhole()
     QFETCH(QString, tail);
     QFETCH(QString, literal);
     m_view->invokeJavaScriptAndWaitForResult(
-        "window.__check = function (t) { var s = 0; for (var i = 0; i < t.length; ++i) { s = (s * 31 + t.charCodeAt(i)) % 2147483648; } return t.length + ':' + s; };"
-        "window.__got = null; window.__pieces = 0;"
-        "window.__take = function (t) { window.__got = window.__check(t); };"
-        "window.__holder = { name: 'holder', take: function (t) { window.__got = this.name === 'holder' ? window.__check(t) : 'lost this'; } };"
-        "window.__collect = function () { window.__got = 'called whole'; };"
-        "window.__collect.receivePieces = function (n) { var parts = [];"
-        "  return { add: function (p) { ++window.__pieces; parts.push(p); },"
-        "           end: function () { var t = parts.join(''); window.__got = t.length === n ? window.__check(t) : 'length ' + n; } }; };"
-        "true");
+            "window.__check = function (t) { var s = 0; for (var i = 0; i < t.length; ++i) { s = (s * 31 + t.charCodeAt(i)) % 2147483648; } return t.length + ':' + s; };"
+            "window.__got = null; window.__pieces = 0;"
+            "window.__take = function (t) { window.__got = window.__check(t); };"
+            "window.__holder = { name: 'holder', take: function (t) { window.__got = this.name === 'holder' ? window.__check(t) : 'lost this'; } };"
+            "window.__collect = function () { window.__got = 'called whole'; };"
+            "window.__collect.receivePieces = function (n) { var parts = [];"
+            "  return { add: function (p) { ++window.__pieces; parts.push(p); },"
+            "           end: function () { var t = parts.join(''); window.__got = t.length === n ? window.__check(t) : 'length ' + n; } }; };"
+            "true");
     m_view->invokeJavaScript(head + literal + tail);
     // Scripts given later run after the whole call.
     QCOMPARE(m_view->invokeJavaScriptAndWaitForResult("window.__got", 20000).toString(),
@@ -220,7 +231,8 @@ void TestPdfJsBridge::bridgesShowTheirOwnData()
     QTRY_COMPARE_WITH_TIMEOUT(pagesCount(*other), 5, 15000);
     // The document name still reaches a document handed over as bytes.
     m_view->setDocumentName(QString::fromUtf8("季报.pdf"));
-    QCOMPARE(m_view->invokeJavaScriptAndWaitForResult("PDFViewerApplication._docFilename").toString(), QString::fromUtf8("季报.pdf"));
+    QCOMPARE(m_view->invokeJavaScriptAndWaitForResult("PDFViewerApplication._docFilename").toString(),
+             QString::fromUtf8("季报.pdf"));
     m_view->close();
     QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), 0, 10000);
     QCOMPARE(pagesCount(*other), 5);
@@ -230,7 +242,8 @@ void TestPdfJsBridge::laterCallWins_data()
 {
     QTest::addColumn<QString>("later");
     QTest::addColumn<int>("pages");
-    QTest::newRow("shown") << QString("qpdf_ShowPdfFileBase64('%1')").arg(QString::fromLatin1(samplePdf(3).toBase64())) << 3;
+    QTest::newRow("shown") << QString("qpdf_ShowPdfFileBase64('%1')").arg(QString::fromLatin1(samplePdf(3).toBase64()))
+                           << 3;
     QTest::newRow("closed") << QString("qpdf_close()") << 0;
 }
 
@@ -243,7 +256,8 @@ void TestPdfJsBridge::laterCallWins()
     auto publisher = viewer();
     QVERIFY(publisher);
     const QUrl earlier = publish(*publisher, samplePdf(2));
-    m_view->invokeJavaScript(QString("qpdf_ShowPdfFromHost(%1); %2").arg(PdfJsBridge::scriptLiteral(earlier.toString()), later));
+    m_view->invokeJavaScript(
+            QString("qpdf_ShowPdfFromHost(%1); %2").arg(PdfJsBridge::scriptLiteral(earlier.toString()), later));
     QTRY_COMPARE_WITH_TIMEOUT(pagesCount(), pages, 15000);
     QTest::qWait(500);
     QCOMPARE(pagesCount(), pages);
@@ -303,11 +317,11 @@ void TestPdfJsBridge::bridgeDeletedWhileRead()
     auto doomed = viewer();
     QVERIFY(doomed);
     doomed->invokeJavaScriptAndWaitForResult(
-        "var send = XMLHttpRequest.prototype.send;"
-        "XMLHttpRequest.prototype.send = function () { var x = this;"
-        "  x.addEventListener('readystatechange', function () { if (x.readyState !== 2) { return; }"
-        "    document.title = 'reading'; var t = Date.now(); while (Date.now() - t < 1500) {} });"
-        "  return send.apply(x, arguments); }; true");
+            "var send = XMLHttpRequest.prototype.send;"
+            "XMLHttpRequest.prototype.send = function () { var x = this;"
+            "  x.addEventListener('readystatechange', function () { if (x.readyState !== 2) { return; }"
+            "    document.title = 'reading'; var t = Date.now(); while (Date.now() - t < 1500) {} });"
+            "  return send.apply(x, arguments); }; true");
     QSignalSpy title(doomed.get(), &QWebEngineView::titleChanged);
     doomed->showPdfData(QByteArray(24 << 20, 'x'));
     QTRY_VERIFY_WITH_TIMEOUT(title.contains({QString("reading")}), 20000);
@@ -321,7 +335,7 @@ void TestPdfJsBridge::waitIsBounded()
     QElapsedTimer clock;
     clock.start();
     const QVariant result = m_view->invokeJavaScriptAndWaitForResult(
-        "(function () { var t = Date.now(); while (Date.now() - t < 1500) {} return 1; })()", 200);
+            "(function () { var t = Date.now(); while (Date.now() - t < 1500) {} return 1; })()", 200);
     QVERIFY(!result.isValid());
     QVERIFY(clock.elapsed() < 1400);
     QTRY_COMPARE_WITH_TIMEOUT(m_view->invokeJavaScriptAndWaitForResult("6 * 7").toInt(), 42, 5000);

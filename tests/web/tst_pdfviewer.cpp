@@ -76,12 +76,15 @@ void TestPdfViewer::speaksChinese_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("text");
     QTest::newRow("page count") << "document.getElementById('numPages').textContent" << QString::fromUtf8("共 2 页");
-    QTest::newRow("find field") << "document.getElementById('findInput').placeholder" << QString::fromUtf8("在文档中查找…");
+    QTest::newRow("find field") << "document.getElementById('findInput').placeholder"
+                                << QString::fromUtf8("在文档中查找…");
     QTest::newRow("find tooltip") << "document.getElementById('findInput').title" << QString::fromUtf8("查找");
-    QTest::newRow("zoom") << "(function (s) { return s.options[s.selectedIndex].textContent; })(document.getElementById('scaleSelect'))"
-                          << QString::fromUtf8("自动缩放");
+    QTest::newRow("zoom")
+            << "(function (s) { return s.options[s.selectedIndex].textContent; })(document.getElementById('scaleSelect'))"
+            << QString::fromUtf8("自动缩放");
     QTest::newRow("print tooltip") << "document.getElementById('print').title" << QString::fromUtf8("打印");
-    QTest::newRow("tools tooltip") << "document.getElementById('secondaryToolbarToggle').title" << QString::fromUtf8("工具");
+    QTest::newRow("tools tooltip") << "document.getElementById('secondaryToolbarToggle').title"
+                                   << QString::fromUtf8("工具");
 }
 
 void TestPdfViewer::speaksChinese()
@@ -96,11 +99,12 @@ void TestPdfViewer::everyLabelIsTranslated()
 {
     // Any text, tooltip or placeholder with a Latin word left in it (but "PDF") is a string the
     // viewer did not find among ours.
-    const QString untranslated = js(
-        "Array.prototype.filter.call(document.querySelectorAll('[data-l10n-id]'), function (e) {"
-        "  var shown = [e.textContent, e.title || '', e.placeholder || ''].join(' ').replace(/PDF/g, '');"
-        "  return /[A-Za-z]{2,}/.test(shown);"
-        "}).map(function (e) { return e.getAttribute('data-l10n-id'); }).join(',')").toString();
+    const QString untranslated =
+            js("Array.prototype.filter.call(document.querySelectorAll('[data-l10n-id]'), function (e) {"
+               "  var shown = [e.textContent, e.title || '', e.placeholder || ''].join(' ').replace(/PDF/g, '');"
+               "  return /[A-Za-z]{2,}/.test(shown);"
+               "}).map(function (e) { return e.getAttribute('data-l10n-id'); }).join(',')")
+                    .toString();
     QCOMPARE(untranslated, QString());
 }
 
@@ -119,8 +123,9 @@ void TestPdfViewer::interfaceUsesChineseFace_data()
 void TestPdfViewer::interfaceUsesChineseFace()
 {
     QFETCH(QString, selector);
-    const QString family =
-        js(QString("getComputedStyle(document.querySelector(%1)).fontFamily").arg(PdfJsBridge::scriptLiteral(selector))).toString();
+    const QString family = js(QString("getComputedStyle(document.querySelector(%1)).fontFamily")
+                                      .arg(PdfJsBridge::scriptLiteral(selector)))
+                                   .toString();
     // The face this machine has must come before any generic family.
     const int cjk = family.indexOf("WenQuanYi Micro Hei");
     QVERIFY2(cjk >= 0, qPrintable(family));
@@ -129,24 +134,24 @@ void TestPdfViewer::interfaceUsesChineseFace()
 
 void TestPdfViewer::hidesWhatCannotWork()
 {
-    const QString shown = js(
-        "['openFile', 'secondaryOpenFile', 'presentationMode', 'secondaryPresentationMode',"
-        " 'viewBookmark', 'secondaryViewBookmark'].filter(function (id) {"
-        "  return getComputedStyle(document.getElementById(id)).display !== 'none'; }).join(',')").toString();
+    const QString shown = js("['openFile', 'secondaryOpenFile', 'presentationMode', 'secondaryPresentationMode',"
+                             " 'viewBookmark', 'secondaryViewBookmark'].filter(function (id) {"
+                             "  return getComputedStyle(document.getElementById(id)).display !== 'none'; }).join(',')")
+                                  .toString();
     QCOMPARE(shown, QString());
     // Nor does the keyboard open another file.
-    const QVariant opened = js(
-        "(function () { var opened = false, note = function () { opened = true; };"
-        "  PDFViewerApplication.eventBus.on('openfile', note);"
-        "  window.dispatchEvent(new KeyboardEvent('keydown', { keyCode: 79, ctrlKey: true }));"
-        "  PDFViewerApplication.eventBus.off('openfile', note);"
-        "  return opened; })()");
+    const QVariant opened = js("(function () { var opened = false, note = function () { opened = true; };"
+                               "  PDFViewerApplication.eventBus.on('openfile', note);"
+                               "  window.dispatchEvent(new KeyboardEvent('keydown', { keyCode: 79, ctrlKey: true }));"
+                               "  PDFViewerApplication.eventBus.off('openfile', note);"
+                               "  return opened; })()");
     QCOMPARE(opened, QVariant(false));
     // Print and download stay: on the toolbar, or in the tools menu when the window is narrow.
-    const QString offered = js(
-        "[['print', 'secondaryPrint'], ['download', 'secondaryDownload']].map(function (pair) {"
-        "  return pair.some(function (id) { return getComputedStyle(document.getElementById(id)).display !== 'none'; });"
-        "}).join(',')").toString();
+    const QString offered =
+            js("[['print', 'secondaryPrint'], ['download', 'secondaryDownload']].map(function (pair) {"
+               "  return pair.some(function (id) { return getComputedStyle(document.getElementById(id)).display !== 'none'; });"
+               "}).join(',')")
+                    .toString();
     QCOMPARE(offered, QString("true,true"));
 }
 
@@ -165,17 +170,17 @@ void TestPdfViewer::findBarLeavesMatchInSight()
     js(QString("document.getElementById('viewFind').click();"
                " var field = document.getElementById('findInput'); field.value = %1;"
                " field.dispatchEvent(new Event('input', { bubbles: true })); true")
-           .arg(PdfJsBridge::scriptLiteral(query)));
+               .arg(PdfJsBridge::scriptLiteral(query)));
     const QString where =
-        "(function () {"
-        "  var match = document.querySelector('.textLayer .highlight.selected');"
-        "  if (!match) { return 'none'; }"
-        "  var m = match.getBoundingClientRect(), bar = document.getElementById('findbar').getBoundingClientRect(),"
-        "      view = document.getElementById('viewerContainer').getBoundingClientRect();"
-        "  var covered = !(m.bottom <= bar.top || m.top >= bar.bottom || m.right <= bar.left || m.left >= bar.right);"
-        "  var inView = m.top >= view.top && m.bottom <= view.bottom;"
-        "  return (covered ? 'covered' : 'clear') + ',' + (inView ? 'in view' : 'out of view');"
-        "})()";
+            "(function () {"
+            "  var match = document.querySelector('.textLayer .highlight.selected');"
+            "  if (!match) { return 'none'; }"
+            "  var m = match.getBoundingClientRect(), bar = document.getElementById('findbar').getBoundingClientRect(),"
+            "      view = document.getElementById('viewerContainer').getBoundingClientRect();"
+            "  var covered = !(m.bottom <= bar.top || m.top >= bar.bottom || m.right <= bar.left || m.left >= bar.right);"
+            "  var inView = m.top >= view.top && m.bottom <= view.bottom;"
+            "  return (covered ? 'covered' : 'clear') + ',' + (inView ? 'in view' : 'out of view');"
+            "})()";
     // The match is found, the pages scroll to it and the find bar's height settles.
     QTRY_COMPARE_WITH_TIMEOUT(js(where).toString(), QString("clear,in view"), 10000);
     QTest::qWait(500);
@@ -210,7 +215,9 @@ void TestPdfViewer::downloadsNeverOverwrite()
     QVERIFY(mine.open(QIODevice::ReadOnly));
     QCOMPARE(mine.readAll(), QByteArray("the user's own file"));
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
-    QTRY_VERIFY_WITH_TIMEOUT(js("document.getElementById('qpdfNotice').textContent").toString().contains(QString::fromUtf8("已下载到")), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+            js("document.getElementById('qpdfNotice').textContent").toString().contains(QString::fromUtf8("已下载到")),
+            5000);
 }
 
 void TestPdfViewer::printsTheRenderedPages()

@@ -65,10 +65,10 @@ void TestPopWebView::loadBeforeAndAfterReady()
 
     // The bytes reach the page through the viewer's own scheme, never as a Base64 script.
     bridge(*popup)->invokeJavaScriptAndWaitForResult(
-        "window.__base64Calls = 0; window.__urls = [];"
-        "var base64 = qpdf_ShowPdfFileBase64, fromHost = qpdf_ShowPdfFromHost;"
-        "window.qpdf_ShowPdfFileBase64 = function (text) { ++window.__base64Calls; return base64(text); };"
-        "window.qpdf_ShowPdfFromHost = function (url) { window.__urls.push(url); return fromHost(url); }; true");
+            "window.__base64Calls = 0; window.__urls = [];"
+            "var base64 = qpdf_ShowPdfFileBase64, fromHost = qpdf_ShowPdfFromHost;"
+            "window.qpdf_ShowPdfFileBase64 = function (text) { ++window.__base64Calls; return base64(text); };"
+            "window.qpdf_ShowPdfFromHost = function (url) { window.__urls.push(url); return fromHost(url); }; true");
     QVERIFY(popup->loadFile(writePdf(dir, QString::fromUtf8("年报 #1 'x'.pdf"), 3)));
     QTRY_COMPARE_WITH_TIMEOUT(pagesCount(*popup), 3, 15000);
     QCOMPARE(bridge(*popup)->invokeJavaScriptAndWaitForResult("window.__base64Calls").toInt(), 0);
@@ -92,9 +92,9 @@ void TestPopWebView::handsOverEveryByte()
     popup->initPDFENV();
     QVERIFY(QSignalSpy(bridge(*popup), &QWebEngineView::loadFinished).wait(20000));
     bridge(*popup)->invokeJavaScriptAndWaitForResult(
-        "window.qpdf_open = function (bytes) { var s = 0;"
-        "  for (var i = 0; i < bytes.length; ++i) { s = (s * 31 + bytes[i]) % 2147483648; }"
-        "  window.__got = bytes.length + ':' + s; }; true");
+            "window.qpdf_open = function (bytes) { var s = 0;"
+            "  for (var i = 0; i < bytes.length; ++i) { s = (s * 31 + bytes[i]) % 2147483648; }"
+            "  window.__got = bytes.length + ':' + s; }; true");
     const int sizes[] = {1, 2, 3, 4, 256, 257, 258, PdfJsBridge::PieceThreshold + 1, PdfJsBridge::PieceThreshold + 2};
     for (const int size : sizes) {
         QByteArray bytes(size, Qt::Uninitialized);
@@ -119,7 +119,7 @@ void TestPopWebView::refusesWithoutViewerOrFile()
     QTemporaryDir dir;
     auto popup = makePopup();
     QVERIFY(!popup->loadFile(writePdf(dir, "a.pdf", 1))); // no viewer yet
-    popup->closeDocument();                              // nothing to close: no effect
+    popup->closeDocument(); // nothing to close: no effect
     popup->initPDFENV();
     QVERIFY(!popup->loadFile(dir.filePath("missing.pdf")));
     QVERIFY(popup->m_pdf->path.isEmpty());
@@ -145,10 +145,15 @@ void TestPopWebView::findFieldTakesAnyText()
     popup->initPDFENV();
     QVERIFY(QSignalSpy(bridge(*popup), &QWebEngineView::loadFinished).wait(20000));
     // A text field drops line breaks by itself; everything else must arrive as it was.
-    const QStringList texts = {"plain", "say \"hi\"", "back\\slash \\\"", "line\nbreak", "');alert(1);('", QString::fromUtf8("净利润")};
+    const QStringList texts = {"plain",       "say \"hi\"",     "back\\slash \\\"",
+                               "line\nbreak", "');alert(1);('", QString::fromUtf8("净利润")};
     for (const QString &text : texts) {
         popup->setFindFieldText(text);
-        QTRY_COMPARE_WITH_TIMEOUT(bridge(*popup)->invokeJavaScriptAndWaitForResult("PDFViewerApplication.findBar.findField.value").toString(), QString(text).remove('\n'), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+                bridge(*popup)
+                        ->invokeJavaScriptAndWaitForResult("PDFViewerApplication.findBar.findField.value")
+                        .toString(),
+                QString(text).remove('\n'), 5000);
     }
 }
 
@@ -216,13 +221,15 @@ void TestPopWebView::downloadEndsInViewerAndSparesOtherFiles()
     kwtest::LoopbackServer server;
     QVERIFY(server.isListening());
     auto route = kwtest::LoopbackServer::route(200, pdf);
-    route.headers = "Content-Type: application/pdf\r\nContent-Disposition: attachment; filename=\"report.2019.pdf\"\r\n";
+    route.headers =
+            "Content-Type: application/pdf\r\nContent-Disposition: attachment; filename=\"report.2019.pdf\"\r\n";
     server.routes.insert("/files/report.2019.pdf", route);
     const QString base = QString("http://127.0.0.1:%1/").arg(server.serverPort());
     InternalWebView page(QUrl("about:blank"), nullptr, nullptr);
     page.show();
     QVERIFY(QSignalSpy(&page, &QWebEngineView::loadFinished).wait(20000));
-    page.setHtml(QString("<a id='pdf' href='%1files/report.2019.pdf' target='_blank'>report</a>").arg(base), QUrl(base));
+    page.setHtml(QString("<a id='pdf' href='%1files/report.2019.pdf' target='_blank'>report</a>").arg(base),
+                 QUrl(base));
     QVERIFY(QSignalSpy(&page, &QWebEngineView::loadFinished).wait(20000));
     page.page()->runJavaScript("document.getElementById('pdf').click()");
 

@@ -22,7 +22,10 @@ QVariant evaluate(QWebEngineView *view, const QString &script)
 {
     QVariant result;
     bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant &value) { result = value; done = true; });
+    view->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
     QElapsedTimer clock;
     clock.start();
     while (!done && clock.elapsed() < 10000)
@@ -199,8 +202,8 @@ void TestWebViews::registryFollowsWatchedWindow()
 
 void TestWebViews::registryToleratesChangesWhileClosing_data()
 {
-    QTest::addColumn<bool>("dialogs");      // BaseViewDlg, else BaseView
-    QTest::addColumn<QString>("change");    // what the middle window does while it closes
+    QTest::addColumn<bool>("dialogs"); // BaseViewDlg, else BaseView
+    QTest::addColumn<QString>("change"); // what the middle window does while it closes
     for (const bool dialogs : {false, true}) {
         const char *kind = dialogs ? "dialogs: " : "views: ";
         for (const char *change : {"leaves", "deletes the next", "registers a new one", "deleted unregistered"})
@@ -230,7 +233,7 @@ void TestWebViews::registryToleratesChangesWhileClosing()
     else if (change == "registers a new one")
         middle->whileClosing = [&] { add(late); };
     else
-        delete std::exchange(last, nullptr);    // gone without a word to the registry
+        delete std::exchange(last, nullptr); // gone without a word to the registry
 
     watched.installEventFilter(registry);
     watched.close();
@@ -316,7 +319,8 @@ void TestWebViews::consoleGoesToItsOwnCategory()
 
     LogCapture log;
     const auto say = [view](const QString &tag) {
-        evaluate(view, QString("console.log('%1-log'); console.warn('%1-warn'); console.error('%1-error'); true").arg(tag));
+        evaluate(view,
+                 QString("console.log('%1-log'); console.warn('%1-warn'); console.error('%1-error'); true").arg(tag));
     };
     say("quiet");
     QLoggingCategory::setFilterRules("kw.web.console=true");

@@ -53,7 +53,7 @@ void verifyBlinkRhythm(BellButton &button, const QElapsedTimer &clock)
         QCOMPARE(changes[i].second, i % 2 == 0 ? Empty : Belling);
     }
 }
-}
+} // namespace
 
 class TestBellButton : public QObject
 {
@@ -102,7 +102,7 @@ void TestBellButton::secondStartKeepsOneRhythm()
 void TestBellButton::stateChanges_data()
 {
     QTest::addColumn<int>("states");
-    QTest::addColumn<QString>("call");          // "set N", "open" or "remove N"
+    QTest::addColumn<QString>("call"); // "set N", "open" or "remove N"
     QTest::addColumn<int>("expectedStates");
     QTest::addColumn<int>("expectedIcon");
 

@@ -36,10 +36,10 @@ void TestDestructionOrder::containerOutlivesWhatItHolds()
         bar.addButtons({"A", "B", "C"});
         delete bar.getButton(1);
         QVERIFY(!bar.getButton(1));
-        bar.addButton("B again", 1, nullptr);      // the id is free again
+        bar.addButton("B again", 1, nullptr); // the id is free again
         QCOMPARE(bar.getButton(1)->text(), QString("B again"));
         bar.setCurrentButton(1);
-        bar.setButtons({"X"});                     // clears around what is gone
+        bar.setButtons({"X"}); // clears around what is gone
         QCOMPARE(bar.findChildren<QPushButton *>().size(), 1);
     } else if (held == "sidebar") {
         SideBar side;

@@ -30,7 +30,7 @@ int firstInk(const QImage &img, int x0, int x1, int y0, int y1)
                 return x;
     return -1;
 }
-}
+} // namespace
 
 class TestKeyTips : public QObject
 {
@@ -74,29 +74,29 @@ void TestKeyTips::writeShortcuts(const QByteArray &content)
 
 void TestKeyTips::sortsEntriesIntoColumns_data()
 {
-    QTest::addColumn<QByteArray>("content");    // null: no file at all
+    QTest::addColumn<QByteArray>("content"); // null: no file at all
     QTest::addColumn<QStringList>("common");
     QTest::addColumn<QStringList>("numbers");
-    QTest::addColumn<QString>("failure");       // the debug line expected, empty for none
+    QTest::addColumn<QString>("failure"); // the debug line expected, empty for none
 
     QTest::newRow("digits only go to the numbers, in file order")
-        << QByteArray(R"({"keys": [{"value": "F10", "name": "个股资料"}, {"value": "60", "name": "涨幅排名"},
+            << QByteArray(R"({"keys": [{"value": "F10", "name": "个股资料"}, {"value": "60", "name": "涨幅排名"},
                                   {"value": "Ctrl+Z", "name": "加入自选股"}, {"value": "60a", "name": "甲"},
                                   {"value": "01", "name": "成交明细"}]})")
-        << QStringList{"F10|个股资料", "Ctrl+Z|加入自选股", "60a|甲"} << QStringList{"60|涨幅排名", "01|成交明细"}
-        << "";
+            << QStringList{"F10|个股资料", "Ctrl+Z|加入自选股", "60a|甲"} << QStringList{"60|涨幅排名", "01|成交明细"}
+            << "";
     QTest::newRow("empty value counts as digits, wide digits do not")
-        << QByteArray(R"({"keys": [{"value": "", "name": "空"}, {"value": "６０", "name": "全角"}]})")
-        << QStringList{"６０|全角"} << QStringList{"|空"} << "";
+            << QByteArray(R"({"keys": [{"value": "", "name": "空"}, {"value": "６０", "name": "全角"}]})")
+            << QStringList{"６０|全角"} << QStringList{"|空"} << "";
     QTest::newRow("missing members show empty text")
-        << QByteArray(R"({"keys": [{"name": "no value"}, {"value": "F1"}, {"value": 7, "name": "number"}]})")
-        << QStringList{"F1|"} << QStringList{"|no value", "|number"} << "";
-    QTest::newRow("no keys array") << QByteArray(R"({"keys": {"value": "F1"}})") << QStringList{}
-                                   << QStringList{} << "";
+            << QByteArray(R"({"keys": [{"name": "no value"}, {"value": "F1"}, {"value": 7, "name": "number"}]})")
+            << QStringList{"F1|"} << QStringList{"|no value", "|number"} << "";
+    QTest::newRow("no keys array") << QByteArray(R"({"keys": {"value": "F1"}})") << QStringList{} << QStringList{}
+                                   << "";
     QTest::newRow("malformed JSON") << QByteArray(R"({"keys": [{"value": "F1", "name": "x"},)") << QStringList{}
                                     << QStringList{} << "^shortcut file parse failed";
-    QTest::newRow("file cannot be opened") << QByteArray() << QStringList{} << QStringList{}
-                                           << "^file open failed\\.\\.\\. \".+\"$";
+    QTest::newRow("file cannot be opened")
+            << QByteArray() << QStringList{} << QStringList{} << "^file open failed\\.\\.\\. \".+\"$";
 }
 
 void TestKeyTips::sortsEntriesIntoColumns()

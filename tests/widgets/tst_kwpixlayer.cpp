@@ -21,7 +21,7 @@ QRect extentOf(const QImage &img, const QColor &color)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
-}
+} // namespace
 
 class TestKwPixLayer : public QObject
 {
@@ -36,11 +36,11 @@ private slots:
 void TestKwPixLayer::topPicturePlacement_data()
 {
     QTest::addColumn<QSize>("label");
-    QTest::addColumn<QSize>("picture");   // in logical pixels
-    QTest::addColumn<qreal>("ratio");     // the picture's pixel ratio
+    QTest::addColumn<QSize>("picture"); // in logical pixels
+    QTest::addColumn<qreal>("ratio"); // the picture's pixel ratio
     QTest::addColumn<QRect>("expected");
 
-    const QSize picture(100, 60);   // halves 50 x 30
+    const QSize picture(100, 60); // halves 50 x 30
     QTest::newRow("wider, too low") << QSize(200, 40) << picture << 1.0 << QRect(50, 0, 100, 40);
     QTest::newRow("too narrow, higher") << QSize(80, 100) << picture << 1.0 << QRect(0, 20, 80, 60);
     QTest::newRow("fits both ways: centred") << QSize(300, 200) << picture << 1.0 << QRect(100, 70, 100, 60);
@@ -49,7 +49,8 @@ void TestKwPixLayer::topPicturePlacement_data()
     QTest::newRow("equal width, higher") << QSize(100, 100) << picture << 1.0 << QRect(0, 20, 100, 60);
     QTest::newRow("odd picture in integer halves") << QSize(200, 200) << QSize(51, 21) << 1.0 << QRect(75, 90, 50, 20);
     // A sharp picture for a doubled screen is placed as the same picture at ratio 1.
-    QTest::newRow("ratio 2: centred by its logical size") << QSize(300, 200) << picture << 2.0 << QRect(100, 70, 100, 60);
+    QTest::newRow("ratio 2: centred by its logical size")
+            << QSize(300, 200) << picture << 2.0 << QRect(100, 70, 100, 60);
     QTest::newRow("ratio 2: too narrow") << QSize(80, 100) << picture << 2.0 << QRect(0, 20, 80, 60);
 }
 

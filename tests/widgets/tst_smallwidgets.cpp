@@ -13,13 +13,16 @@ namespace {
 class RecordingHintPage : public KwResultHintPage
 {
 public:
-    RecordingHintPage() { connect(this, &KwResultHintPage::buttonClicked, [this] { events << "signal"; }); }
+    RecordingHintPage()
+    {
+        connect(this, &KwResultHintPage::buttonClicked, [this] { events << "signal"; });
+    }
     QStringList events;
 
 protected:
     void clicked() override { events << "clicked"; }
 };
-}
+} // namespace
 
 class TestSmallWidgets : public QObject
 {
@@ -41,8 +44,8 @@ void TestSmallWidgets::clicksReachTheirSignals_data()
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<QStringList>("events");
 
-    QTest::newRow("hint page: signal, then its own reaction") << "hint" << int(Qt::LeftButton) << true
-                                                               << QStringList{"signal", "clicked"};
+    QTest::newRow("hint page: signal, then its own reaction")
+            << "hint" << int(Qt::LeftButton) << true << QStringList{"signal", "clicked"};
     QTest::newRow("hint page, button disabled") << "hint" << int(Qt::LeftButton) << false << QStringList{};
     QTest::newRow("label, left") << "label" << int(Qt::LeftButton) << true << QStringList{"clicked"};
     QTest::newRow("label, right") << "label" << int(Qt::RightButton) << true << QStringList{};
@@ -71,9 +74,9 @@ void TestSmallWidgets::clicksReachTheirSignals()
 
 void TestSmallWidgets::tipsPanel_data()
 {
-    QTest::addColumn<QString>("action");        // "click N" or "switch N"
+    QTest::addColumn<QString>("action"); // "click N" or "switch N"
     QTest::addColumn<int>("expectedType");
-    QTest::addColumn<int>("expectedPage");      // index in the stack
+    QTest::addColumn<int>("expectedPage"); // index in the stack
     QTest::addColumn<QList<int>>("reported");
 
     QTest::newRow("first item shown at start") << "" << 3 << 0 << QList<int>{};
@@ -123,13 +126,13 @@ void TestSmallWidgets::tipsPanelSwitchesOnlyToStackedPages()
     ViewTipsPanel panel;
     QWidget early;
     panel.setNormalWnd(&early, 9);
-    panel.switchType(9);            // no stack yet
+    panel.switchType(9); // no stack yet
     QCOMPARE(panel.getCurrType(), -1);
 
     panel.setTipItems({{1, "b1", "l1", "一"}}, 30, 30);
     panel.createWg();
     QWidget late;
-    panel.setNormalWnd(&late, 4);   // too late to join the stack
+    panel.setNormalWnd(&late, 4); // too late to join the stack
     panel.switchType(4);
     QCOMPARE(panel.getCurrType(), 1);
     panel.switchType(9);
@@ -141,8 +144,8 @@ void TestSmallWidgets::hostInfoOfThisMachine()
     QString mac;
     for (const QNetworkInterface &nic : QNetworkInterface::allInterfaces()) {
         const auto flags = nic.flags();
-        if (mac.isEmpty() && flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning)
-            && !flags.testFlag(QNetworkInterface::IsLoopBack))
+        if (mac.isEmpty() && flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning) &&
+            !flags.testFlag(QNetworkInterface::IsLoopBack))
             mac = nic.hardwareAddress();
     }
     QString ip;

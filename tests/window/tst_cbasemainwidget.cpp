@@ -56,7 +56,7 @@ void doubleClick(QWidget *w, const QPoint &global)
     sendMouse(w, QEvent::MouseButtonDblClick, global, Qt::LeftButton, Qt::LeftButton);
     sendMouse(w, QEvent::MouseButtonRelease, global, Qt::LeftButton, Qt::NoButton);
 }
-}
+} // namespace
 
 class TestCBaseMainWidget : public QObject
 {
@@ -226,16 +226,16 @@ void TestCBaseMainWidget::cursorUnderRealPointer_data()
     QTest::newRow("bottom-right") << none << QPoint(478, 318) << QString() << int(Qt::SizeFDiagCursor);
     QTest::newRow("top-right over the title") << none << QPoint(478, 1) << QString() << int(Qt::SizeBDiagCursor);
     QTest::newRow("bottom-left") << none << QPoint(1, 318) << QString() << int(Qt::SizeBDiagCursor);
-    QTest::newRow("title after the left edge") << QVector<QPoint>{{0, 150}} << titlePoint << QString()
-                                               << int(Qt::ArrowCursor);
-    QTest::newRow("body after the bottom edge") << QVector<QPoint>{{240, 319}} << QPoint(240, 150) << QString()
-                                                << int(Qt::ArrowCursor);
-    QTest::newRow("close button after the right edge") << QVector<QPoint>{{479, 18}} << QPoint() << QString("closeBtn")
-                                                       << int(Qt::ArrowCursor);
-    QTest::newRow("outside after the left edge") << QVector<QPoint>{{0, 150}} << QPoint(-40, 150) << QString()
-                                                 << int(Qt::ArrowCursor);
-    QTest::newRow("back in after leaving by the left edge") << QVector<QPoint>{{0, 150}, {-40, 150}}
-                                                            << QPoint(240, 150) << QString() << int(Qt::ArrowCursor);
+    QTest::newRow("title after the left edge")
+            << QVector<QPoint>{{0, 150}} << titlePoint << QString() << int(Qt::ArrowCursor);
+    QTest::newRow("body after the bottom edge")
+            << QVector<QPoint>{{240, 319}} << QPoint(240, 150) << QString() << int(Qt::ArrowCursor);
+    QTest::newRow("close button after the right edge")
+            << QVector<QPoint>{{479, 18}} << QPoint() << QString("closeBtn") << int(Qt::ArrowCursor);
+    QTest::newRow("outside after the left edge")
+            << QVector<QPoint>{{0, 150}} << QPoint(-40, 150) << QString() << int(Qt::ArrowCursor);
+    QTest::newRow("back in after leaving by the left edge")
+            << QVector<QPoint>{{0, 150}, {-40, 150}} << QPoint(240, 150) << QString() << int(Qt::ArrowCursor);
 }
 
 void TestCBaseMainWidget::cursorUnderRealPointer()

@@ -13,7 +13,7 @@ public:
 };
 
 const QRect start(100, 100, 300, 200);
-}
+} // namespace
 
 class TestFramelessHelper : public QObject
 {
@@ -140,8 +140,7 @@ void TestFramelessHelper::resizeByEdges_data()
     QTest::newRow("left below minimum") << QPoint(0, 100) << QPoint(200, 0) << start;
     QTest::newRow("left beyond right") << QPoint(0, 100) << QPoint(350, 0) << start;
     QTest::newRow("right below minimum") << QPoint(299, 100) << QPoint(-200, 0) << start;
-    QTest::newRow("corner, height below minimum") << QPoint(299, 199) << QPoint(10, -120)
-                                                  << QRect(100, 100, 310, 200);
+    QTest::newRow("corner, height below minimum") << QPoint(299, 199) << QPoint(10, -120) << QRect(100, 100, 310, 200);
 }
 
 void TestFramelessHelper::resizeByEdges()

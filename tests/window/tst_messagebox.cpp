@@ -44,10 +44,9 @@ QPushButton *iconButton(QWidget *box)
 
 int question()
 {
-    return MessageBox::showQuestion(nullptr, "提示", "继续吗?", QMessageBox::Yes | QMessageBox::No,
-                                    QMessageBox::No);
+    return MessageBox::showQuestion(nullptr, "提示", "继续吗?", QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
 }
-}
+} // namespace
 
 class TestMessageBox : public QObject
 {
@@ -74,8 +73,8 @@ void TestMessageBox::questionDefaultsToNo()
     whenModal([&checked](QWidget *box) {
         QPushButton *no = buttonLabelled(box, "否");
         QPushButton *yes = buttonLabelled(box, "是");
-        checked = no && yes && no->isDefault() && box->focusWidget() == no
-            && no->mapTo(box, QPoint()).x() > box->width() / 2;
+        checked = no && yes && no->isDefault() && box->focusWidget() == no &&
+                  no->mapTo(box, QPoint()).x() > box->width() / 2;
         QTest::keyClick(no, Qt::Key_Enter, Qt::KeypadModifier);
     });
     QCOMPARE(question(), 0x10000);
@@ -113,12 +112,12 @@ void TestMessageBox::labels_data()
     QTest::addColumn<int>("buttons");
     QTest::addColumn<QStringList>("texts");
     QTest::newRow("ok cancel") << int(QMessageBox::Ok | QMessageBox::Cancel) << QStringList{"确认", "取消"};
-    QTest::newRow("retry and reset apart") << int(QMessageBox::Retry | QMessageBox::Reset)
-                                           << QStringList{"重试", "重置"};
+    QTest::newRow("retry and reset apart")
+            << int(QMessageBox::Retry | QMessageBox::Reset) << QStringList{"重试", "重置"};
     QTest::newRow("save family") << int(QMessageBox::Save | QMessageBox::SaveAll | QMessageBox::Discard)
                                  << QStringList{"保存", "保存所有", "丢弃"};
-    QTest::newRow("the rest") << int(QMessageBox::Abort | QMessageBox::Ignore | QMessageBox::Close
-                                     | QMessageBox::Help | QMessageBox::Apply)
+    QTest::newRow("the rest") << int(QMessageBox::Abort | QMessageBox::Ignore | QMessageBox::Close | QMessageBox::Help |
+                                     QMessageBox::Apply)
                               << QStringList{"终止", "忽略", "关闭", "帮助", "应用"};
 }
 
@@ -179,29 +178,30 @@ void TestMessageBox::defaultOutsideButtons()
 
 void TestMessageBox::defaultAndFocusOnceShown_data()
 {
-    QTest::addColumn<int>("style");             // 0 about, 1 information ... 4 error
+    QTest::addColumn<int>("style"); // 0 about, 1 information ... 4 error
     QTest::addColumn<int>("buttons");
     QTest::addColumn<int>("given");
-    QTest::addColumn<QString>("expected");      // the one default and focused button; "" none
+    QTest::addColumn<QString>("expected"); // the one default and focused button; "" none
     const int okCancel = QMessageBox::Ok | QMessageBox::Cancel;
     const int yesNo = QMessageBox::Yes | QMessageBox::No;
-    const struct {
+    const struct
+    {
         const char *name;
         int buttons, given;
         const char *expected;
     } cases[] = {
-        {"ok alone", int(QMessageBox::Ok), int(QMessageBox::Ok), "确认"},
-        {"ok cancel, ok", okCancel, int(QMessageBox::Ok), "确认"},
-        {"ok cancel, cancel", okCancel, int(QMessageBox::Cancel), "取消"},
-        {"yes no, no", yesNo, int(QMessageBox::No), "否"},
-        {"ok cancel, yes (not there)", okCancel, int(QMessageBox::Yes), ""},
-        {"ok cancel, none", okCancel, int(QMessageBox::NoButton), ""},
+            {"ok alone", int(QMessageBox::Ok), int(QMessageBox::Ok), "确认"},
+            {"ok cancel, ok", okCancel, int(QMessageBox::Ok), "确认"},
+            {"ok cancel, cancel", okCancel, int(QMessageBox::Cancel), "取消"},
+            {"yes no, no", yesNo, int(QMessageBox::No), "否"},
+            {"ok cancel, yes (not there)", okCancel, int(QMessageBox::Yes), ""},
+            {"ok cancel, none", okCancel, int(QMessageBox::NoButton), ""},
     };
     const char *styles[] = {"about", "information", "question", "warning", "error"};
     for (int style = 0; style < 5; ++style) {
         for (const auto &c : cases)
             QTest::newRow(qPrintable(QString("%1: %2").arg(styles[style], c.name)))
-                << style << c.buttons << c.given << QString::fromUtf8(c.expected);
+                    << style << c.buttons << c.given << QString::fromUtf8(c.expected);
     }
 }
 
@@ -228,7 +228,8 @@ void TestMessageBox::defaultAndFocusOnceShown()
                          QMessageBox::StandardButton);
     const Show show[] = {MessageBox::showAbout, MessageBox::showInformation, MessageBox::showQuestion,
                          MessageBox::showWarning, MessageBox::showError};
-    const int result = show[style](nullptr, "t", "s", QMessageBox::StandardButtons(buttons), QMessageBox::StandardButton(given));
+    const int result =
+            show[style](nullptr, "t", "s", QMessageBox::StandardButtons(buttons), QMessageBox::StandardButton(given));
     QCOMPARE(defaults, expected.isEmpty() ? QStringList() : QStringList{expected});
     QCOMPARE(focused, expected);
     QCOMPARE(result, expected.isEmpty() ? 0 : given);
@@ -240,9 +241,9 @@ void TestMessageBox::layoutOnScreen_data()
     QTest::newRow("no style sheet") << QString();
     // A client's dark caption: a taller bar with fixed-size caption buttons.
     QTest::newRow("client caption") << QString(
-        "TitleBar { min-height: 34px; } QLabel#titleName { font-size: 14px; padding-left: 10px; }"
-        "QPushButton#closeBtn { min-width: 42px; max-width: 42px; min-height: 32px; max-height: 32px;"
-        " border: none; qproperty-text: \"\\2715\"; }");
+            "TitleBar { min-height: 34px; } QLabel#titleName { font-size: 14px; padding-left: 10px; }"
+            "QPushButton#closeBtn { min-width: 42px; max-width: 42px; min-height: 32px; max-height: 32px;"
+            " border: none; qproperty-text: \"\\2715\"; }");
 }
 
 // What a person sees of a box: the close glyph level with the caption, the text clear of the
@@ -261,13 +262,18 @@ void TestMessageBox::layoutOnScreen()
         auto *close = box.findChild<QPushButton *>("closeBtn");
         const int captionMiddle = caption->mapTo(&box, caption->rect().center()).y();
         const int closeMiddle = close->mapTo(&box, close->rect().center()).y();
-        QVERIFY2(qAbs(captionMiddle - closeMiddle) <= 1, qPrintable(QString("caption %1, close %2").arg(captionMiddle).arg(closeMiddle)));
+        QVERIFY2(qAbs(captionMiddle - closeMiddle) <= 1,
+                 qPrintable(QString("caption %1, close %2").arg(captionMiddle).arg(closeMiddle)));
         auto *text = box.findChild<QLabel *>("text");
         const QRect textArea(text->mapTo(&box, QPoint()), text->size());
         QVERIFY2(textArea.left() >= 16, qPrintable(QString("style %1: text at %2").arg(style).arg(textArea.left())));
-        QVERIFY2(box.width() - textArea.right() >= 16, qPrintable(QString("style %1: right margin %2").arg(style).arg(box.width() - textArea.right())));
+        QVERIFY2(box.width() - textArea.right() >= 16,
+                 qPrintable(QString("style %1: right margin %2").arg(style).arg(box.width() - textArea.right())));
         QVERIFY2(text->fontMetrics().horizontalAdvance(sentence) <= text->contentsRect().width(),
-                 qPrintable(QString("style %1: %2 px of text in %3").arg(style).arg(text->fontMetrics().horizontalAdvance(sentence)).arg(text->contentsRect().width())));
+                 qPrintable(QString("style %1: %2 px of text in %3")
+                                    .arg(style)
+                                    .arg(text->fontMetrics().horizontalAdvance(sentence))
+                                    .arg(text->contentsRect().width())));
     }
     qApp->setStyleSheet(QString());
 }

@@ -17,7 +17,7 @@ bool buttonShown(PopupWndWithTitleStyle *popup, const char *name)
 {
     return !popup->getTilte()->findChild<QPushButton *>(name)->isHidden();
 }
-}
+} // namespace
 
 class TestPopupWindow : public QObject
 {
@@ -129,7 +129,7 @@ void TestPopupWindow::windowTitleFollowsTitleBar()
     dialog.createWg();
     twinkle.createWg();
     const QList<QPair<QWidget *, TitleBar *>> popups{
-        {&window, window.getTilte()}, {&dialog, dialog.getTilte()}, {&twinkle, twinkle.getTilte()}};
+            {&window, window.getTilte()}, {&dialog, dialog.getTilte()}, {&twinkle, twinkle.getTilte()}};
     for (const auto &popup : popups) {
         popup.second->setWinTitle("自选股", Qt::AlignLeft | Qt::AlignVCenter);
         QCOMPARE(popup.first->windowTitle(), QString("自选股"));

@@ -29,7 +29,7 @@ QPoint centreOf(QWidget *w)
 {
     return w->mapToGlobal(w->rect().center());
 }
-}
+} // namespace
 
 class TestTitleBar : public QObject
 {
@@ -124,8 +124,8 @@ void TestTitleBar::controlFlags_data()
     QTest::newRow("default") << 11 << 0 << QVector<bool>{true, true, true};
     QTest::newRow("close only") << int(B::ControlClose) << 0 << QVector<bool>{false, false, true};
     QTest::newRow("0x4 has no button") << 0x4 << 0 << QVector<bool>{false, false, false};
-    QTest::newRow("clear min and max together") << 11 << int(B::ControlMin | B::ControlMax)
-                                                << QVector<bool>{false, false, true};
+    QTest::newRow("clear min and max together")
+            << 11 << int(B::ControlMin | B::ControlMax) << QVector<bool>{false, false, true};
 }
 
 void TestTitleBar::controlFlags()

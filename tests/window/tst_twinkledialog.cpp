@@ -12,7 +12,7 @@ QColor pixel(QWidget *w, int x, int y)
 
 const QColor inactive("#ffd74e");
 const QColor active("#2f2f2f");
-}
+} // namespace
 
 class TestTwinkleDialog : public QObject
 {

@@ -13,8 +13,14 @@ typedef LPCWSTR LPCTSTR;
 typedef unsigned int UINT;
 #define UNICODE
 static int g_win32Calls = 0;
-static int MessageBoxW(HWND, LPCWSTR, LPCWSTR, UINT) { return ++g_win32Calls; }
-static int MessageBoxA(HWND, LPCSTR, LPCSTR, UINT) { return -1; }
+static int MessageBoxW(HWND, LPCWSTR, LPCWSTR, UINT)
+{
+    return ++g_win32Calls;
+}
+static int MessageBoxA(HWND, LPCSTR, LPCSTR, UINT)
+{
+    return -1;
+}
 #define MessageBox MessageBoxW
 #endif
 

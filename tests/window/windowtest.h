@@ -13,8 +13,8 @@
 
 // Sends a mouse event carrying a global position and held buttons (QTest::mouseMove does not
 // carry buttons reliably); it passes the widget's event filters like a real one.
-inline void sendMouse(QWidget *w, QEvent::Type type, const QPoint &global,
-                      Qt::MouseButton button = Qt::NoButton, Qt::MouseButtons held = Qt::NoButton)
+inline void sendMouse(QWidget *w, QEvent::Type type, const QPoint &global, Qt::MouseButton button = Qt::NoButton,
+                      Qt::MouseButtons held = Qt::NoButton)
 {
     const QPoint local = w->mapFromGlobal(global);
     QMouseEvent ev(type, local, local, global, button, held, Qt::NoModifier);
@@ -155,8 +155,8 @@ inline void dragFromTo(const QPoint &from, const QPoint &to)
 // window stood a moment before: the window may trail the pointer by up to that distance.
 inline bool sameWithinStartDistance(const QRect &actual, const QRect &expected)
 {
-    return actual.size() == expected.size()
-        && (actual.topLeft() - expected.topLeft()).manhattanLength() <= QApplication::startDragDistance() + 8;
+    return actual.size() == expected.size() &&
+           (actual.topLeft() - expected.topLeft()).manhattanLength() <= QApplication::startDragDistance() + 8;
 }
 
 // The cursor the display shows over a window: the one Qt last applied to its native window.

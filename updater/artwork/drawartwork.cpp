@@ -33,25 +33,37 @@ struct Words
 
 const Words &chinese()
 {
-    static const Words words{
-        QStringLiteral("KWFN 证券信息终端"),
-        QStringLiteral("发现新版本"), QStringLiteral("新版本带来更快的行情与更稳定的交易体验"),
-        QStringLiteral("正在更新"), QStringLiteral("更新过程中请勿关闭电脑，完成后即可使用新版本"),
-        QStringLiteral("更新完成"), QStringLiteral("KWFN 已更新到最新版本"), QStringLiteral("恭喜您，KWFN 更新已完成！"),
-        QStringLiteral("点击“完成”按钮重新启动 KWFN，即可使用新版本"),
-        QStringLiteral("稍后再说"), QStringLiteral("立即更新"), QStringLiteral("取消更新"), QStringLiteral("完成")};
+    static const Words words{QStringLiteral("KWFN 证券信息终端"),
+                             QStringLiteral("发现新版本"),
+                             QStringLiteral("新版本带来更快的行情与更稳定的交易体验"),
+                             QStringLiteral("正在更新"),
+                             QStringLiteral("更新过程中请勿关闭电脑，完成后即可使用新版本"),
+                             QStringLiteral("更新完成"),
+                             QStringLiteral("KWFN 已更新到最新版本"),
+                             QStringLiteral("恭喜您，KWFN 更新已完成！"),
+                             QStringLiteral("点击“完成”按钮重新启动 KWFN，即可使用新版本"),
+                             QStringLiteral("稍后再说"),
+                             QStringLiteral("立即更新"),
+                             QStringLiteral("取消更新"),
+                             QStringLiteral("完成")};
     return words;
 }
 
 const Words &english()
 {
-    static const Words words{
-        QStringLiteral("KWFN Securities Terminal"),
-        QStringLiteral("New Version Available"), QStringLiteral("Faster quotes and more reliable trading"),
-        QStringLiteral("Updating"), QStringLiteral("Please keep your computer on; the new version is ready when done"),
-        QStringLiteral("Update Complete"), QStringLiteral("KWFN is up to date"), QStringLiteral("KWFN has been updated!"),
-        QStringLiteral("Click \"Finish\" to restart KWFN with the new version"),
-        QStringLiteral("Later"), QStringLiteral("Update Now"), QStringLiteral("Cancel Update"), QStringLiteral("Finish")};
+    static const Words words{QStringLiteral("KWFN Securities Terminal"),
+                             QStringLiteral("New Version Available"),
+                             QStringLiteral("Faster quotes and more reliable trading"),
+                             QStringLiteral("Updating"),
+                             QStringLiteral("Please keep your computer on; the new version is ready when done"),
+                             QStringLiteral("Update Complete"),
+                             QStringLiteral("KWFN is up to date"),
+                             QStringLiteral("KWFN has been updated!"),
+                             QStringLiteral("Click \"Finish\" to restart KWFN with the new version"),
+                             QStringLiteral("Later"),
+                             QStringLiteral("Update Now"),
+                             QStringLiteral("Cancel Update"),
+                             QStringLiteral("Finish")};
     return words;
 }
 
@@ -287,29 +299,36 @@ int main(int argc, char *argv[])
     const Words &words = inEnglish ? english() : chinese();
     QDir().mkpath(dir);
 
-    struct Button { const char *name; int w, h; QString label; ButtonStyle style; };
+    struct Button
+    {
+        const char *name;
+        int w, h;
+        QString label;
+        ButtonStyle style;
+    };
     const Button buttons[] = {
-        {"install-button02", 181, 30, words.later, ButtonStyle::Secondary},
-        {"install-button03", 181, 30, words.updateNow, ButtonStyle::Primary},
-        {"install-button05", 181, 30, words.cancelUpdate, ButtonStyle::Secondary},
-        {"install-button04", 216, 40, words.finish, ButtonStyle::Primary},
+            {"install-button02", 181, 30, words.later, ButtonStyle::Secondary},
+            {"install-button03", 181, 30, words.updateNow, ButtonStyle::Primary},
+            {"install-button05", 181, 30, words.cancelUpdate, ButtonStyle::Secondary},
+            {"install-button04", 216, 40, words.finish, ButtonStyle::Primary},
     };
 
-    bool ok = save(startBackground(words), dir, QStringLiteral("install-update-BG_03.png"))
-        && save(progressBackground(words), dir, QStringLiteral("Update-BG.png"))
-        && save(endBackground(words), dir, QStringLiteral("Update complete-BG.png"))
-        && save(failBackground(words), dir, QStringLiteral("Update failed-BG.png"));
+    bool ok = save(startBackground(words), dir, QStringLiteral("install-update-BG_03.png")) &&
+              save(progressBackground(words), dir, QStringLiteral("Update-BG.png")) &&
+              save(endBackground(words), dir, QStringLiteral("Update complete-BG.png")) &&
+              save(failBackground(words), dir, QStringLiteral("Update failed-BG.png"));
     for (const Button &b : buttons) {
-        ok = ok && save(button(b.w, b.h, b.label, b.style, false), dir, QLatin1String(b.name) + QStringLiteral(".png"))
-            && save(button(b.w, b.h, b.label, b.style, true), dir, QLatin1String(b.name) + QStringLiteral("_hover.png"));
+        ok = ok &&
+             save(button(b.w, b.h, b.label, b.style, false), dir, QLatin1String(b.name) + QStringLiteral(".png")) &&
+             save(button(b.w, b.h, b.label, b.style, true), dir, QLatin1String(b.name) + QStringLiteral("_hover.png"));
     }
     // The rest holds no words: the English pictures fall back on the Chinese ones.
     if (inEnglish)
         return ok ? 0 : 1;
-    ok = ok && save(checkBox(true, false), dir, QStringLiteral("Checked.png"))
-        && save(checkBox(false, false), dir, QStringLiteral("uncheck.png"))
-        && save(checkBox(false, true), dir, QStringLiteral("uncheck_hover.png"))
-        && save(arrow(true), dir, QStringLiteral("sdTop1.png"))
-        && save(arrow(false), dir, QStringLiteral("sdBotton3.png"));
+    ok = ok && save(checkBox(true, false), dir, QStringLiteral("Checked.png")) &&
+         save(checkBox(false, false), dir, QStringLiteral("uncheck.png")) &&
+         save(checkBox(false, true), dir, QStringLiteral("uncheck_hover.png")) &&
+         save(arrow(true), dir, QStringLiteral("sdTop1.png")) &&
+         save(arrow(false), dir, QStringLiteral("sdBotton3.png"));
     return ok ? 0 : 1;
 }

@@ -12,7 +12,10 @@
 class Page : public KwObject
 {
 public:
-    explicit Page(const QString &name) : KwObject(name) {}
+    explicit Page(const QString &name)
+        : KwObject(name)
+    {
+    }
     void onMessage(const QString &, const std::map<QString, QString> &params) override
     {
         code = params.count("code") ? params.at("code") : QString();

@@ -18,7 +18,10 @@
 class QuotePage : public KwObject
 {
 public:
-    explicit QuotePage(const QString &name) : KwObject(name) {}
+    explicit QuotePage(const QString &name)
+        : KwObject(name)
+    {
+    }
 
     void onMessage(const QString &from, const std::map<QString, QString> &params) override
     {
@@ -64,8 +67,7 @@ int main(int argc, char **argv)
     if (triggered != infos.constLast().id)
         return fail("the menu reported a wrong id");
 
-    if (QString(PdfJsBridge::staticMetaObject.className()) != "PdfJsBridge"
-        || !QFile::exists(":/pdfpane/viewer.html"))
+    if (QString(PdfJsBridge::staticMetaObject.className()) != "PdfJsBridge" || !QFile::exists(":/pdfpane/viewer.html"))
         return fail("the PDF viewer library or its resources are missing");
 
     // The form as its owner uses it: the generated code made the widgets with their properties;
