@@ -24,8 +24,9 @@ class KwObject;
 ///
 /// Clients use it through KwObject, which makes the one instance when the library is loaded and
 /// destroys it in KwObject::unInit(); its functions take message texts as KwObject::createMsg()
-/// makes them. Tests read its state through find(), registeredCount(), historySize(),
-/// currentMessage() and historyMessages().
+/// makes them. Its state can be read, for diagnostics as for tests, through find(),
+/// registeredCount(), historySize(), currentMessage() and historyMessages(): read-only
+/// snapshots, taken under the bus's lock.
 ///
 /// Ownership: objects are not owned; a destroyed object is forgotten by identity, so the
 /// registry, the history and a running broadcast never reach it again.
