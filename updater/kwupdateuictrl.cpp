@@ -37,47 +37,42 @@ KwUpdateUiCtrl::~KwUpdateUiCtrl() = default;
 // appearance would otherwise wait for.
 void KwUpdateUiCtrl::ensurePage(int index)
 {
-    const unsigned bit = 1u << index;
-    if (index < UpdatePage::Start || index > UpdatePage::Failure || (m_builtPages & bit))
+    if (index < UpdatePage::Start || index > UpdatePage::Failure || m_pages[index])
         return;
-    m_builtPages |= bit;
+    // The style sheet knows each page by these names.
+    static const char *const names[] = {"UpdateStartFrame", "UpdateMidFrame", "UpdateEndFrame", "UpdateFailFrame"};
     auto *frame = new QFrame;
     switch (index) {
     case UpdatePage::Start:
         m_uiStart = std::make_unique<Ui::KwStartUpdate>();
         m_uiStart->setupUi(frame);
-        frame->setObjectName(QStringLiteral("UpdateStartFrame"));
         connect(m_uiStart->btn_start_right, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalBtnClickedForEnsure);
         connect(m_uiStart->btn_start_left, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalBtnClickedForCancle);
-        m_startFrame = frame;
         break;
     case UpdatePage::Progress:
         m_uiUpdating = std::make_unique<Ui::KwUpdating>();
         m_uiUpdating->setupUi(frame);
-        frame->setObjectName(QStringLiteral("UpdateMidFrame"));
         connect(m_uiUpdating->btn_mid_cancle, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalAbortFinished);
         if (m_pendingValue != -1)
             m_uiUpdating->pg_mid_progress->setValue(m_pendingValue);
         if (!m_pendingTip.isEmpty())
             m_uiUpdating->lab_mid_update_tips->setText(m_pendingTip);
-        m_midFrame = frame;
         break;
     case UpdatePage::End:
         m_uiEnd = std::make_unique<Ui::KwEndUpdate>();
         m_uiEnd->setupUi(frame);
-        frame->setObjectName(QStringLiteral("UpdateEndFrame"));
         connect(m_uiEnd->btn_end_over, &QPushButton::clicked, this,
                 [this] { emit signalBtnClickedForUpdateOver(m_uiEnd->cbox_end_sel->isChecked()); });
-        m_endFrame = frame;
         break;
     case UpdatePage::Failure:
         m_uiFail = std::make_unique<Ui::KwFailUpdate>();
         m_uiFail->setupUi(frame);
-        frame->setObjectName(QStringLiteral("UpdateFailFrame"));
         connect(m_uiFail->btn_fail_close, &QPushButton::clicked, this, &KwUpdateUiCtrl::signalFailureClosed);
-        m_failFrame = frame;
         break;
     }
+    // A form names the frame it is set up on: the name goes after it.
+    frame->setObjectName(QLatin1String(names[index]));
+    m_pages[index] = frame;
     // The page takes its placeholder's place; the page shown stays the one shown.
     const bool wasCurrent = m_stack->currentIndex() == index;
     QWidget *placeholder = m_stack->widget(index);
@@ -113,7 +108,7 @@ void KwUpdateUiCtrl::slotUpdatePage(int index)
     ensurePage(index);
     m_stack->setCurrentIndex(index);
     // Enter and Space close the failure page at once, as the only thing left to do.
-    if (m_stack->currentWidget() == m_failFrame)
+    if (index == UpdatePage::Failure)
         m_uiFail->btn_fail_close->setFocus();
 }
 
@@ -132,7 +127,7 @@ void KwUpdateUiCtrl::initProgress(int min, int max, int value)
 
 void KwUpdateUiCtrl::setProgress(int value, const QString &tips)
 {
-    if (!(m_builtPages & (1u << UpdatePage::Progress))) {
+    if (!m_pages[UpdatePage::Progress]) {
         // Nothing shows the bar yet (a run that fails before it starts never does): keep what
         // it would show for when the page is made.
         if (value != -1)

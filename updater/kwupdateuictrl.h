@@ -58,12 +58,8 @@ private:
     std::unique_ptr<Ui::KwEndUpdate> m_uiEnd;
     std::unique_ptr<Ui::KwFailUpdate> m_uiFail;
     QStackedWidget *m_stack;
-    // Each page, once made (ensurePage).
-    QFrame *m_startFrame = nullptr;
-    QFrame *m_midFrame = nullptr;
-    QFrame *m_endFrame = nullptr;
-    QFrame *m_failFrame = nullptr;
-    unsigned m_builtPages = 0;
+    // Each page once made (ensurePage), by UpdatePage index; null until then.
+    QFrame *m_pages[4] = {};
     // What setProgress() was given before the progress page was made.
     int m_pendingValue = -1;
     QString m_pendingTip;
