@@ -20,20 +20,17 @@ GalleryShell::~GalleryShell() = default;
 
 bool GalleryShell::applyLanguage(const QLocale &locale)
 {
-    if (locale.language() == QLocale::Chinese) {
+    // Chinese is what the texts are written in: the gallery's catalogue only comes out.
+    const bool chinese = locale.language() == QLocale::Chinese;
+    if (chinese)
         removeTranslation(QStringLiteral("kwgallery"));
-        KwControls::installTranslator(locale);
-        installQtTranslations(locale);
-        english = false;
-        return true;
-    }
-    if (locale.language() != QLocale::English ||
-        !installTranslation(QStringLiteral("kwgallery"), locale,
-                            translationFolders(QStringLiteral(":/gallery/translations"))))
+    else if (locale.language() != QLocale::English ||
+             !installTranslation(QStringLiteral("kwgallery"), locale,
+                                 translationFolders(QStringLiteral(":/gallery/translations"))))
         return false;
     KwControls::installTranslator(locale);
     installQtTranslations(locale);
-    english = true;
+    english = !chinese;
     return true;
 }
 
