@@ -2,6 +2,7 @@
 #include "quitwhenshown.h"
 #include "runlock.h"
 #include "runparameters.h"
+#include "updatefonts.h"
 #include "updatelanguage.h"
 #include "updatefailure.h"
 #include "updatelog.h"
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     // The window decides when the run ends, and with which exit code.
     app.setQuitOnLastWindowClosed(false);
     installUpdaterLanguage(QLocale::system());
+    installUpdaterFontSubstitutes();
 
     const QString tmpDir = KwUserDataMgr::getInstance()->getAllUsersTmpDir();
     QDir().mkpath(tmpDir);
